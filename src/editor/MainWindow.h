@@ -1,0 +1,95 @@
+#pragma once
+
+#include <chrono>
+#include <map>
+#include <string>
+
+#include "core/Clock.h"
+#include "core/SetupImage.h"
+#include "editor/ControlSet.h"
+#include "editor/MainWindowState.h"
+#include "editor/UserInterface.h"
+
+namespace k9r {
+
+enum class Command { Load, Save, Printer, Exit, ReadSetupData, WriteSetupData, Language, Ver };
+
+// The main window K9R_SETUP_PROGRAM without any toolkit: its controls, the
+// setup image behind the cells, its shared variables and its commands.
+class MainWindow {
+ public:
+  static constexpr const char* kInitialTitle = "K-9R SETUP PROGRAM ";
+  static constexpr const char* kVersionText = " K9R SETUP PROGRAM V7.10M(01/01/2012)";
+  // The window's size in pixels, laid out for an 800x600 screen.
+  static constexpr int kWidth = 796;
+  static constexpr int kHeight = 572;
+
+  MainWindow(UserInterface& ui, Clock& clock);
+
+  SetupImage& Image() { return image_; }
+  ControlSet& Controls() { return controls_; }
+  const ControlSet& Controls() const { return controls_; }
+  MainWindowState& State() { return state_; }
+  UserInterface& Ui() { return ui_; }
+  Clock& Time() { return clock_; }
+
+  Form& Window() const { return controls_.Get<Form>("K9R_SETUP_PROGRAM"); }
+  TabStrip& SSTab1() const { return controls_.Get<TabStrip>("SSTab1"); }
+  Toolbar& K9R_P1_Toolbar() const { return controls_.Get<Toolbar>("K9R_P1_Toolbar"); }
+  MenuItem& Menu(std::string_view name) const { return controls_.Get<MenuItem>(name); }
+  ProgressBar& ProgressBar1() const { return controls_.Get<ProgressBar>("ProgressBar1"); }
+  CellField& SETUP_DATA_TXTBOX(int cell) const;
+  Label& SETUP_DATA_LABEL(int cell) const;
+
+  // The window's load event; the Language command runs it again.
+  void startup();
+  bool Ended() const { return ended_; }
+
+  // Menus, toolbar keys and buttons all end here.
+  void RunCommand(Command command);
+  // Parts of the program that do a command's work register it here.
+  void SetCommandAction(Command command, Handler action);
+  void K9R_P1_Toolbar_ButtonClick(const std::string& key);
+  // The device link hands over how to release its serial port at exit.
+  void SetLinkPortCloser(Handler closer) { closeLinkPort_ = std::move(closer); }
+
+  void Timer1_Timer(std::chrono::system_clock::time_point now);
+  void SETUP_DATA_TXTBOX_Click(int cell);
+
+  // Locks every control of the window during a long operation and unlocks
+  // it again; what each control's own Enabled state says is kept.
+  void DisableFormControls();
+  void EnableFormControls();
+  void UnloadAllForms();
+
+  // Shows LOADTEXT(n) titled LOADTEXT(0) when the language file set it,
+  // otherwise the built-in English text and title.
+  MessageAnswer ShowLanguageMessage(int textNumber, const std::string& englishText, const std::string& englishTitle,
+                                    MessageIcon icon, MessageButtons buttons);
+
+ private:
+  void BuildMenus();
+  void BuildToolbar();
+  void BuildTabs();
+  void BuildCells();
+  void BuildCommandButtons();
+
+  bool AskToContinueOnSmallScreen(const std::string& sizeText);
+  void ExitProgram();
+  void ShowVersion();
+
+  UserInterface& ui_;
+  Clock& clock_;
+  SetupImage image_;
+  ControlSet controls_;
+  MainWindowState state_;
+  std::map<Command, Handler> commandActions_;
+  Handler closeLinkPort_;
+  bool ended_ = false;
+};
+
+// After a device read: turns the link's result code into its message and
+// clears the code.
+void ReportReadFailure(UserInterface& ui, int& syncConnect);
+
+}  // namespace k9r
