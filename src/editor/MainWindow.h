@@ -8,7 +8,7 @@
 #include "core/SetupImage.h"
 #include "editor/ControlSet.h"
 #include "editor/MainWindowState.h"
-#include "editor/UserInterface.h"
+#include "core/UserInterface.h"
 
 namespace k9r {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/UserInterface.h"
+#include "core/UserInterface.h"
 
 namespace k9r {
 
