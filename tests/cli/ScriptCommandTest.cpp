@@ -1,0 +1,97 @@
+// Runs the k9r binary as a user would, with a script on standard input.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct RunResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+RunResult RunK9r(const std::string& arguments, const std::string& script) {
+  const std::string scriptPath = ::testing::TempDir() + "k9r-script.txt";
+  const std::string errPath = ::testing::TempDir() + "k9r-stderr.txt";
+  std::ofstream(scriptPath) << script;
+  const std::string command = std::string(K9R_BINARY) + " " + arguments + " < " + scriptPath + " 2> " + errPath;
+  RunResult result;
+  FILE* pipe = popen(command.c_str(), "r");
+  std::array<char, 4096> buffer{};
+  std::size_t read = 0;
+  while ((read = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), read);
+  result.status = WEXITSTATUS(pclose(pipe));
+  std::ifstream errFile(errPath);
+  result.err.assign(std::istreambuf_iterator<char>(errFile), {});
+  return result;
+}
+
+TEST(ScriptCommandTest, TypesClicksAnswersAndDumps) {
+  const RunResult run = RunK9r("script -", R"(# a technician fixes two bytes by hand
+startup
+cell 1090 "8"
+setcells 10A0 4C08
+answer "b7"
+click SETUP_DATA_TXTBOX(145)
+click SETUP_DATA_TXTBOX(146)   # nothing queued: cancelled
+answer no
+click toolbar:Exit
+dump
+)");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto dump = nlohmann::json::parse(run.out);
+  EXPECT_EQ(dump["cells"]["1090"], "8");
+  EXPECT_EQ(dump["cells"]["10A0"], "4C");
+  EXPECT_EQ(dump["cells"]["10A1"], "08");
+  EXPECT_EQ(dump["cells"]["1091"], "B7");
+  EXPECT_EQ(dump["cells"]["1092"], "");
+  EXPECT_EQ(dump["controls"]["SETUP_DATA_LABEL(145)"]["caption"], "1091");
+  EXPECT_EQ(dump["controls"]["SSTab1"]["kind"], "tab");
+  EXPECT_EQ(dump["controls"]["mnuexit"]["caption"], "Exit");
+  EXPECT_EQ(dump["controls"]["ProgressBar1"], (nlohmann::json{{"kind", "progress"}, {"value", 0}}));
+  EXPECT_EQ(dump["state"]["USER_MODE"], 1);
+
+  const auto& messages = dump["messages"];
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_EQ(messages[0]["kind"], "input");
+  EXPECT_EQ(messages[0]["answer"], "b7");
+  EXPECT_EQ(messages[1]["answer"], "cancel");
+  EXPECT_EQ(messages[1]["unanswered"], true);
+  EXPECT_EQ(messages[2]["text"], "Are you sure to exit program?");
+  EXPECT_EQ(messages[2]["icon"], "question");
+  EXPECT_EQ(messages[2]["buttons"], "yesno");
+  EXPECT_EQ(messages[2]["answer"], "no");
+  EXPECT_EQ(dump["ended"], false);
+}
+
+TEST(ScriptCommandTest, BadLinesStopWithStatusTwoNamingTheLine) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"startup\nclick NO_SUCH_CONTROL\n", "script line 2: no control named NO_SUCH_CONTROL"},
+      {"select SSTab1\n", "script line 1: usage: select NAME INDEX"},
+      {"cell 10G0 \"12\"\n", "script line 1: \"10G0\" is not a cell address"},
+      {"startup\n\n# fine\nfrobnicate\n", "script line 4: unknown action \"frobnicate\""},
+      {"answer \"open\n", "script line 1: a quoted text is not closed"},
+      {"startup\nselect SSTab1 4\n", "script line 2: tab 4 is closed"},
+  };
+  for (const auto& [script, error] : cases) {
+    const RunResult run = RunK9r("script", script);
+    EXPECT_EQ(run.status, 2) << script;
+    EXPECT_NE(run.err.find(error), std::string::npos) << run.err;
+  }
+}
+
+TEST(ScriptCommandTest, EndedProgramTakesOnlyDump) {
+  const RunResult run = RunK9r("script -", "screen 640 480\nstartup\ndump\nclick mmuVer\n");
+  EXPECT_EQ(run.status, 2);
+  const auto dump = nlohmann::json::parse(run.out);
+  EXPECT_EQ(dump["ended"], true);
+  EXPECT_NE(run.err.find("script line 4: the program has ended"), std::string::npos) << run.err;
+}
+
+}  // namespace
