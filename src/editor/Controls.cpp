@@ -149,6 +149,12 @@ int TextField::PressKey(int key) {
   return key;
 }
 
+void TextField::SetBackColor(std::uint32_t rgb) {
+  if (backColor_ == rgb) return;
+  backColor_ = rgb;
+  NotifyView();
+}
+
 void TextField::Click() {
   if (onClick_) onClick_();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -136,6 +138,10 @@ class TextField : public Control {
   void Click();
 
   int MaxLength() const { return maxLength_; }
+  // Background colour as 0xRRGGBB; nullopt is the platform's default.
+  std::optional<std::uint32_t> BackColor() const { return backColor_; }
+  void SetBackColor(std::uint32_t rgb);
+
   void SetCharFilter(CharFilter filter) { charFilter_ = std::move(filter); }
   void OnChange(Handler handler) { onChange_ = std::move(handler); }
   void OnKeyPress(KeyHandler handler) { onKeyPress_ = std::move(handler); }
@@ -147,6 +153,7 @@ class TextField : public Control {
  private:
   std::string text_;
   int maxLength_;
+  std::optional<std::uint32_t> backColor_;
   CharFilter charFilter_;
   Handler onChange_;
   KeyHandler onKeyPress_;

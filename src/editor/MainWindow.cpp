@@ -1,5 +1,7 @@
 #include "editor/MainWindow.h"
 
+#include "editor/UnitInformation.h"
+
 namespace k9r {
 
 namespace {
@@ -35,6 +37,7 @@ MainWindow::MainWindow(UserInterface& ui, Clock& clock) : ui_(ui), clock_(clock)
   BuildToolbar();
   BuildTabs();
   BuildCommandButtons();
+  BuildUnitInformation(controls_);
   BuildCells();
 }
 

@@ -1,5 +1,7 @@
 #include "editor/ModelDump.h"
 
+#include <cstdio>
+
 namespace k9r {
 
 namespace {
@@ -56,10 +58,17 @@ Json DumpControl(const Control& control) {
       DumpCommon(control, out, false);
       break;
     }
-    case ControlKind::Text:
-      out["text"] = static_cast<const TextField&>(control).Text();
+    case ControlKind::Text: {
+      const auto& field = static_cast<const TextField&>(control);
+      out["text"] = field.Text();
       DumpCommon(control, out, false);
+      if (field.BackColor()) {
+        char rgb[8];
+        std::snprintf(rgb, sizeof rgb, "%06X", static_cast<unsigned>(*field.BackColor()));
+        out["back_color"] = rgb;
+      }
       break;
+    }
     case ControlKind::Tab: {
       const auto& tabs = static_cast<const TabStrip&>(control);
       out["index"] = tabs.Index();
