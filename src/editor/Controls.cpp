@@ -18,6 +18,7 @@ std::string_view KindName(ControlKind kind) {
     case ControlKind::Progress: return "progress";
     case ControlKind::Form: return "form";
     case ControlKind::Toolbar: return "toolbar";
+    case ControlKind::Picture: return "picture";
   }
   return "unknown";
 }

@@ -11,7 +11,7 @@ namespace k9r {
 
 class SetupImage;
 
-enum class ControlKind { List, Frame, Label, Text, Button, Tab, Menu, Progress, Form, Toolbar };
+enum class ControlKind { List, Frame, Label, Text, Button, Tab, Menu, Progress, Form, Toolbar, Picture };
 
 std::string_view KindName(ControlKind kind);
 
@@ -96,6 +96,12 @@ class Choice : public Control {
 class Frame : public Control {
  public:
   explicit Frame(std::string name, std::string caption = {});
+};
+
+// A picture box: the window decides what it shows; the model says whether.
+class Picture : public Control {
+ public:
+  explicit Picture(std::string name) : Control(std::move(name), ControlKind::Picture) {}
 };
 
 class Label : public Control {

@@ -89,6 +89,9 @@ Json DumpControl(const Control& control) {
       DumpCommon(control, out, false);
       break;
     }
+    case ControlKind::Picture:
+      DumpCommon(control, out, false);
+      break;
     case ControlKind::Frame:
     case ControlKind::Label:
     case ControlKind::Button:

@@ -27,6 +27,9 @@ void BuildUnitInformation(ControlSet& controls) {
     controls.Add<Label>(std::string(name) + "_LABEL", caption);
     controls.Add<TextField>(name);
   }
+  // Front views of the two transmitters; the unit's type decides which shows.
+  controls.Add<Picture>("Picture1");
+  controls.Add<Picture>("Picture2").SetVisible(false);
 }
 
 std::string TRANS_TO_NORMAL(MainWindow& window, std::string_view codeByteText) {

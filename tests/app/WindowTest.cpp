@@ -7,9 +7,12 @@
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QSvgRenderer>
+#include <QSvgWidget>
 #include <QToolBar>
 
 #include "app/MainWindowView.h"
+#include "app/TransmitterPictures.h"
 #include "core/Clock.h"
 #include "editor/MainWindow.h"
 #include "editor/ScriptedUserInterface.h"
@@ -100,6 +103,26 @@ TEST_F(WindowTest, ScreenshotsOfTheWindow) {
   EXPECT_TRUE(view_.grab().save("screenshots/main-window.png"));
   OpenMemoryTab();
   EXPECT_TRUE(view_.grab().save("screenshots/mem-b.png"));
+}
+
+TEST_F(WindowTest, TransmitterPictureFollowsTheUnitType) {
+  std::unique_ptr<QWidget> pictures(BuildTransmitterPictures(model_));
+  pictures->resize(160, 400);
+  pictures->show();
+  auto* standard = pictures->findChild<QWidget*>("Picture1");
+  auto* sixPair = pictures->findChild<QWidget*>("Picture2");
+  ASSERT_TRUE(standard && sixPair);
+  EXPECT_TRUE(static_cast<QSvgWidget*>(standard)->renderer()->isValid()) << "the drawing is built in";
+  EXPECT_TRUE(standard->isVisible());
+  EXPECT_FALSE(sixPair->isVisible());
+  QApplication::processEvents();
+  EXPECT_TRUE(pictures->grab().save("screenshots/picture-standard.png"));
+  model_.Controls().Get<Control>("Picture1").SetVisible(false);
+  model_.Controls().Get<Control>("Picture2").SetVisible(true);
+  EXPECT_FALSE(standard->isVisible());
+  EXPECT_TRUE(sixPair->isVisible());
+  QApplication::processEvents();
+  EXPECT_TRUE(pictures->grab().save("screenshots/picture-six-pair.png"));
 }
 
 }  // namespace
