@@ -82,7 +82,13 @@ void MainWindow::BuildTabs() {
 void MainWindow::BuildCommandButtons() {
   controls_.Add<Button>("READ_SETUP_DATA", "  READ  R/C").OnClick([this] { RunCommand(Command::ReadSetupData); });
   controls_.Add<Button>("WRITE_SETUP_DATA", "WRITE R/C").OnClick([this] { RunCommand(Command::WriteSetupData); });
-  controls_.Add<Button>("PRINTER_MAIN", "PRINT");
+  controls_.Add<Button>("PRINTER_MAIN", "PRINT").OnClick([this] {
+    if (printer_) printer_->PrintClientArea();
+  });
+  SetCommandAction(Command::Printer, [this] {
+    if (printer_) printer_->PrintWindowWithSetup();
+    ui_.SetBusy(false);
+  });
   controls_.Add<ProgressBar>("ProgressBar1");
 }
 

@@ -8,6 +8,7 @@
 #include "core/SetupImage.h"
 #include "editor/ControlSet.h"
 #include "editor/MainWindowState.h"
+#include "editor/WindowPrinter.h"
 #include "core/UserInterface.h"
 
 namespace k9r {
@@ -52,6 +53,9 @@ class MainWindow {
   void K9R_P1_Toolbar_ButtonClick(const std::string& key);
   // The device link hands over how to release its serial port at exit.
   void SetLinkPortCloser(Handler closer) { closeLinkPort_ = std::move(closer); }
+  // The toolkit side attaches its printer here; without one (the command
+  // line) both print commands pass over silently, as with no printer at all.
+  void SetWindowPrinter(WindowPrinter* printer) { printer_ = printer; }
 
   void Timer1_Timer(std::chrono::system_clock::time_point now);
   void SETUP_DATA_TXTBOX_Click(int cell);
@@ -85,6 +89,7 @@ class MainWindow {
   MainWindowState state_;
   std::map<Command, Handler> commandActions_;
   Handler closeLinkPort_;
+  WindowPrinter* printer_ = nullptr;
   bool ended_ = false;
 };
 

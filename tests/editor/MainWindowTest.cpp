@@ -133,6 +133,40 @@ TEST_F(MainWindowTest, ToolbarSetsThePointerBackAfterACommand) {
   EXPECT_FALSE(ui_.Busy());
 }
 
+// Records which print the window asked for; prints keep the pointer busy.
+class RecordingPrinter : public WindowPrinter {
+ public:
+  explicit RecordingPrinter(UserInterface& ui) : ui_(ui) {}
+  void PrintWindowWithSetup() override { Print("window"); }
+  void PrintClientArea() override { Print("client area"); }
+  std::vector<std::string> prints;
+
+ private:
+  void Print(const char* what) {
+    ui_.SetBusy(true);
+    prints.push_back(what);
+  }
+  UserInterface& ui_;
+};
+
+TEST_F(MainWindowTest, PrintCommandsReachTheWindowPrinter) {
+  RecordingPrinter printer(ui_);
+  window_.SetWindowPrinter(&printer);
+  window_.Menu("mnuprinter").Click();
+  EXPECT_FALSE(ui_.Busy()) << "the pointer is the arrow again after the Printer command";
+  window_.K9R_P1_Toolbar().ClickKey("Printer");
+  window_.Controls().Get<Button>("PRINTER_MAIN").Click();
+  EXPECT_EQ(printer.prints, (std::vector<std::string>{"window", "window", "client area"}));
+  EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(MainWindowTest, WithoutAPrinterBothPrintsPassOverSilently) {
+  window_.Menu("mnuprinter").Click();
+  window_.Controls().Get<Button>("PRINTER_MAIN").Click();
+  EXPECT_TRUE(Shown().empty());
+  EXPECT_FALSE(window_.Ended());
+}
+
 TEST_F(MainWindowTest, ExitAnsweredNoChangesNothing) {
   bool portClosed = false;
   window_.SetLinkPortCloser([&] { portClosed = true; });
