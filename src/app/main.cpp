@@ -5,6 +5,7 @@
 #include "app/QtUserInterface.h"
 #include "core/Clock.h"
 #include "editor/MainWindow.h"
+#include "report/QtWindowPrinter.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
   k9r::MainWindow model(ui, clock);
   k9r::MainWindowView view(model);
   ui.SetParentWindow(&view);
+  k9r::QtWindowPrinter printer(view, ui);
+  model.SetWindowPrinter(&printer);
 
   model.startup();
   if (model.Ended()) return 0;
