@@ -3,12 +3,15 @@
 #include <iostream>
 #include <string>
 
+#include "cli/PrintCommand.h"
 #include "cli/ScriptRunner.h"
 
 namespace {
 
 void PrintUsage(std::ostream& out) {
-  out << "usage: k9r script [FILE|-]   run a script of window actions (see README)\n";
+  out << "usage: k9r script [FILE|-]   run a script of window actions (see README)\n"
+         "       k9r print [--window] --pdf OUT.pdf [--script FILE|-] [--landscape]\n"
+         "                                print the window into a PDF (k9r print --help)\n";
 }
 
 int RunScript(int argc, char** argv) {
@@ -28,6 +31,7 @@ int RunScript(int argc, char** argv) {
 int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "script") return RunScript(argc, argv);
+  if (command == "print") return k9r::RunPrintCommand(argc, argv);
   PrintUsage(command == "--help" || command == "-h" ? std::cout : std::cerr);
   return command == "--help" || command == "-h" ? 0 : 2;
 }
