@@ -1,36 +1,15 @@
 // Runs the k9r binary as a user would, with a script on standard input.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
-#include <sys/wait.h>
+
+#include "../support/RunK9r.h"
 
 namespace {
 
-struct RunResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-RunResult RunK9r(const std::string& arguments, const std::string& script) {
-  const std::string scriptPath = ::testing::TempDir() + "k9r-script.txt";
-  const std::string errPath = ::testing::TempDir() + "k9r-stderr.txt";
-  std::ofstream(scriptPath) << script;
-  const std::string command = std::string(K9R_BINARY) + " " + arguments + " < " + scriptPath + " 2> " + errPath;
-  RunResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  std::array<char, 4096> buffer{};
-  std::size_t read = 0;
-  while ((read = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), read);
-  result.status = WEXITSTATUS(pclose(pipe));
-  std::ifstream errFile(errPath);
-  result.err.assign(std::istreambuf_iterator<char>(errFile), {});
-  return result;
-}
+using k9r::testing::RunK9r;
+using k9r::testing::RunResult;
 
 TEST(ScriptCommandTest, TypesClicksAnswersAndDumps) {
   const RunResult run = RunK9r("script -", R"(# a technician fixes two bytes by hand

@@ -17,6 +17,11 @@
 #include "report/WindowCapture.h"
 
 namespace k9r {
+
+void PrintTo(PageOrientation orientation, std::ostream* out) {
+  *out << (orientation == PageOrientation::Portrait ? "portrait" : "landscape");
+}
+
 namespace {
 
 using testing::PdfInfo;
