@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 
+#include "cli/LinkCommand.h"
 #include "cli/PrintCommand.h"
 #include "cli/ScriptRunner.h"
 
@@ -11,7 +12,8 @@ namespace {
 void PrintUsage(std::ostream& out) {
   out << "usage: k9r script [FILE|-]   run a script of window actions (see README)\n"
          "       k9r print [--window] --pdf OUT.pdf [--script FILE|-] [--landscape]\n"
-         "                                print the window into a PDF (k9r print --help)\n";
+         "                                print the window into a PDF (k9r print --help)\n"
+         "       k9r link read|write ...  read or write a unit through the device link alone\n";
 }
 
 int RunScript(int argc, char** argv) {
@@ -32,6 +34,7 @@ int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "script") return RunScript(argc, argv);
   if (command == "print") return k9r::RunPrintCommand(argc, argv);
+  if (command == "link") return k9r::RunLinkCommand(argc, argv, std::cout, std::cerr);
   PrintUsage(command == "--help" || command == "-h" ? std::cout : std::cerr);
   return command == "--help" || command == "-h" ? 0 : 2;
 }
