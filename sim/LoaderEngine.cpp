@@ -54,6 +54,7 @@ Bytes LoaderEngine::Receive(std::uint8_t byte) {
     state_ = State::WaitSync;
     return {kNak};
   }
+  if (pending_.size() == 1 && byte == kSync) return {kAck};  // a second sync, not a frame
   pending_.push_back(byte);
   if (pending_.size() < 4 || pending_.size() < 4u + pending_[2] + 2u) return {};
   const Bytes frame = std::move(pending_);

@@ -57,6 +57,9 @@ class RW {
   // Prepared frames and the loader patch.
   void STRING_TO_DIM(const std::string& DATA_IN);
   void READ_WRITE_DIM(const Bytes& Sendbyte);
+  // Converts the two patch frames for READ_WRITE_PA/PB (the write does it
+  // before it loads the patch); without patch data they stay empty.
+  void PreparePatchFrames();
   void READ_WRITE_PA();
   void READ_WRITE_PB();
   void LOADPC_0220_Click();

@@ -206,6 +206,17 @@ void RW::WRITE_DATA_Click() {
   ShowLanguageMessage(20, "資料燒錄完成!!! ", kStatusTitle, MessageIcon::Information);
 }
 
+void RW::PreparePatchFrames() {
+  patch_a_bytes_.clear();
+  patch_b_bytes_.clear();
+  if (const auto& patch = productData_.loaderPatch.content) {
+    STRING_TO_DIM(kPatchAHeader + ReplyTextCompact(Bytes(patch->begin(), patch->begin() + kPatchASize)));
+    patch_a_bytes_ = frame_bytes_;
+    STRING_TO_DIM(kPatchBHeader + ReplyTextCompact(Bytes(patch->begin() + kPatchASize, patch->end())));
+    patch_b_bytes_ = frame_bytes_;
+  }
+}
+
 bool RW::EraseSettingsBlock(const LoaderVersion& version, bool repairRun) {
   Unlock();
   port_.DiscardInput();
@@ -245,14 +256,7 @@ bool RW::WriteAndVerify(const std::string& written, const LoaderVersion& version
   const std::string writeFrameText = "8012" + HexWithoutLeadingZero(frameLength) + HexWithoutLeadingZero(frameLength) +
                                      "8010" + HexWithoutLeadingZero(frameLength - 4) + "00" + written;
   ProgressBar2 = 75;
-  patch_a_bytes_.clear();
-  patch_b_bytes_.clear();
-  if (const auto& patch = productData_.loaderPatch.content) {
-    STRING_TO_DIM(kPatchAHeader + ReplyTextCompact(Bytes(patch->begin(), patch->begin() + kPatchASize)));
-    patch_a_bytes_ = frame_bytes_;
-    STRING_TO_DIM(kPatchBHeader + ReplyTextCompact(Bytes(patch->begin() + kPatchASize, patch->end())));
-    patch_b_bytes_ = frame_bytes_;
-  }
+  PreparePatchFrames();
   STRING_TO_DIM(writeFrameText);
   const Bytes writeFrame = frame_bytes_;
 
