@@ -1,6 +1,7 @@
 #include "app/Bindings.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 namespace k9r {
@@ -24,6 +25,31 @@ class ClickFilter : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::MouseButtonRelease) field_.Click();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  TextField& field_;
+};
+
+// Lets the model's key handler see each key first: a key it swallows never
+// reaches the widget (Enter that moves on to the next field, for example).
+class KeyFilter : public QObject {
+ public:
+  KeyFilter(QObject* parent, TextField& field) : QObject(parent), field_(field) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      const auto* keyEvent = static_cast<QKeyEvent*>(event);
+      int key = 0;
+      if (keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter) {
+        key = TextField::kEnterKey;
+      } else if (keyEvent->text().size() == 1 && keyEvent->text()[0].unicode() < 0x80) {
+        key = keyEvent->text()[0].unicode();
+      }
+      if (key != 0 && field_.FilterKey(key) == 0) return true;
+    }
     return QObject::eventFilter(watched, event);
   }
 
@@ -123,6 +149,30 @@ void BindTextField(QLineEdit* widget, TextField& field) {
     if (kept != widget->text()) widget->setText(kept);
   });
   widget->installEventFilter(new ClickFilter(widget, field));
+  widget->installEventFilter(new KeyFilter(widget, field));
+}
+
+void BindTextEdit(QPlainTextEdit* widget, TextField& field) {
+  widget->setObjectName(ToQt(field.Name()));
+  auto refresh = [widget, &field] {
+    const QString text = ToQt(field.Text());
+    if (widget->toPlainText() != text) {
+      const QSignalBlocker blocker(widget);
+      widget->setPlainText(text);
+    }
+    ShowCommonState(widget, field);
+  };
+  refresh();
+  field.SetViewObserver(refresh);
+  QObject::connect(widget, &QPlainTextEdit::textChanged, widget, [widget, &field] {
+    field.Type(widget->toPlainText().toStdString());
+    const QString kept = QString::fromStdString(field.Text());
+    if (kept != widget->toPlainText()) {
+      const QSignalBlocker blocker(widget);
+      widget->setPlainText(kept);
+    }
+  });
+  widget->installEventFilter(new KeyFilter(widget, field));
 }
 
 void BindProgress(QProgressBar* widget, ProgressBar& bar) {

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -23,6 +24,8 @@ void BindFrame(QGroupBox* widget, Frame& frame);
 // A frame without a caption of its own (a plain container).
 void BindContainer(QWidget* widget, Control& control);
 void BindTextField(QLineEdit* widget, TextField& field);
+// A text box of several lines.
+void BindTextEdit(QPlainTextEdit* widget, TextField& field);
 void BindProgress(QProgressBar* widget, ProgressBar& bar);
 
 }  // namespace k9r

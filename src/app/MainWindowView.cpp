@@ -12,6 +12,7 @@
 
 #include "app/Bindings.h"
 #include "app/MemoryGrid.h"
+#include "app/UserInfoPage.h"
 #include "editor/MainWindow.h"
 
 namespace k9r {
@@ -62,6 +63,10 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow
   BuildToolbar();
   BuildTabs();
   BindWindow();
+  // The model moves the focus (Enter in a contact field); the widget follows.
+  model_.SetFocusObserver([this](const std::string& name) {
+    if (auto* widget = findChild<QWidget*>(QString::fromStdString(name))) widget->setFocus();
+  });
   connect(&clockTimer_, &QTimer::timeout, this, [this] { model_.Timer1_Timer(std::chrono::system_clock::now()); });
   clockTimer_.start(1000);
 }
@@ -142,6 +147,10 @@ void MainWindowView::BuildTabs() {
   auto* functionLayout = new QVBoxLayout(TabPage(0));
   functionLayout->addStretch();
   functionLayout->addWidget(BuildCommandFrame(), 0, Qt::AlignRight);
+
+  auto* userLayout = new QVBoxLayout(TabPage(1));
+  userLayout->setContentsMargins(0, 0, 0, 0);
+  userLayout->addWidget(BuildUserInfoPage(model_));
 
   auto* specLayout = new QVBoxLayout(TabPage(2));
   auto* specFrame = new QGroupBox;

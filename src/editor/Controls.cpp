@@ -138,14 +138,27 @@ void TextField::SetText(std::string text) {
 
 void TextField::Type(std::string_view typed) {
   std::string accepted;
+  int characters = 0;
+  bool keepingCharacter = false;
   for (char c : typed) {
-    if (maxLength_ > 0 && static_cast<int>(accepted.size()) >= maxLength_) break;
-    if (!charFilter_ || charFilter_(c)) accepted.push_back(c);
+    // A multi-byte UTF-8 character is kept or dropped whole, and the length
+    // limit counts characters, not bytes.
+    if ((static_cast<unsigned char>(c) & 0xC0) == 0x80) {
+      if (keepingCharacter) accepted.push_back(c);
+      continue;
+    }
+    if (maxLength_ > 0 && characters >= maxLength_) break;
+    const bool lineBreak = c == '\n' || c == '\r';
+    keepingCharacter = lineBreak ? multiLine_ : static_cast<unsigned char>(c) >= 0x20 && c != 0x7F;
+    keepingCharacter = keepingCharacter && (!charFilter_ || charFilter_(c));
+    if (!keepingCharacter) continue;
+    accepted.push_back(c);
+    ++characters;
   }
   SetText(std::move(accepted));
 }
 
-int TextField::PressKey(int key) {
+int TextField::FilterKey(int key) {
   if (onKeyPress_) onKeyPress_(key);
   return key;
 }
@@ -154,6 +167,16 @@ void TextField::SetBackColor(std::uint32_t rgb) {
   if (backColor_ == rgb) return;
   backColor_ = rgb;
   NotifyView();
+}
+
+int TextField::PressKey(int key) {
+  key = FilterKey(key);
+  if (key == kEnterKey && multiLine_) {
+    Type(Text() + "\n");
+  } else if (key >= 0x20 && key < 0x7F) {
+    Type(Text() + static_cast<char>(key));
+  }
+  return key;
 }
 
 void TextField::Click() {

@@ -139,8 +139,18 @@ class TextField : public Control {
   // The user types the whole content: characters the box refuses are
   // dropped and the length limit holds, as in the real box.
   void Type(std::string_view typed);
-  // A key press: the handler may change the key or swallow it (key = 0).
+  // A key press: the handler may change the key or swallow it (key = 0);
+  // a character that remains is typed at the end of the text, and so is a
+  // line break for Enter in a box of several lines.
   int PressKey(int key);
+  // Only the handler's say: what remains of the key (the view types it).
+  int FilterKey(int key);
+  static constexpr int kEnterKey = 13;
+
+  // A box of several lines keeps line breaks ("\n"); a one-line box refuses
+  // them like every other control character.
+  bool MultiLine() const { return multiLine_; }
+  void SetMultiLine(bool multiLine) { multiLine_ = multiLine; }
   void Click();
 
   int MaxLength() const { return maxLength_; }
@@ -160,6 +170,7 @@ class TextField : public Control {
   std::string text_;
   int maxLength_;
   std::optional<std::uint32_t> backColor_;
+  bool multiLine_ = false;
   CharFilter charFilter_;
   Handler onChange_;
   KeyHandler onKeyPress_;

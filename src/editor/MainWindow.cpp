@@ -1,6 +1,7 @@
 #include "editor/MainWindow.h"
 
 #include "editor/UnitInformation.h"
+#include "editor/ContactFields.h"
 
 namespace k9r {
 
@@ -38,6 +39,7 @@ MainWindow::MainWindow(UserInterface& ui, Clock& clock) : ui_(ui), clock_(clock)
   BuildTabs();
   BuildCommandButtons();
   BuildUnitInformation(controls_);
+  BuildContactFields(*this);
   BuildCells();
 }
 
@@ -109,6 +111,11 @@ CellField& MainWindow::SETUP_DATA_TXTBOX(int cell) const {
 
 Label& MainWindow::SETUP_DATA_LABEL(int cell) const {
   return controls_.Get<Label>(Indexed("SETUP_DATA_LABEL", cell));
+}
+
+void MainWindow::SetFocus(std::string name) {
+  focused_ = std::move(name);
+  if (focusObserver_) focusObserver_(focused_);
 }
 
 void MainWindow::DisableFormControls() {

@@ -60,6 +60,11 @@ class MainWindow {
   void Timer1_Timer(std::chrono::system_clock::time_point now);
   void SETUP_DATA_TXTBOX_Click(int cell);
 
+  // The control with the keyboard focus, by name; the view follows it.
+  const std::string& FocusedControl() const { return focused_; }
+  void SetFocus(std::string name);
+  void SetFocusObserver(std::function<void(const std::string&)> observer) { focusObserver_ = std::move(observer); }
+
   // Locks every control of the window during a long operation and unlocks
   // it again; what each control's own Enabled state says is kept.
   void DisableFormControls();
@@ -90,6 +95,8 @@ class MainWindow {
   std::map<Command, Handler> commandActions_;
   Handler closeLinkPort_;
   WindowPrinter* printer_ = nullptr;
+  std::string focused_;
+  std::function<void(const std::string&)> focusObserver_;
   bool ended_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "files/TextFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -66,10 +67,14 @@ bool WriteTextLines(const fs::path& path, const std::vector<std::string>& lines,
 
   std::error_code error;
   // Replace what a link points to, not the link; keep a read-only file read-only.
-  fs::path target = fs::is_symlink(path, error) ? fs::canonical(path, error) : path;
-  if (error) return false;
-  if (fs::exists(target, error) && (!fs::is_regular_file(target, error) || ::access(target.c_str(), W_OK) != 0)) {
-    return false;
+  fs::path target = path;
+  if (fs::is_symlink(fs::symlink_status(path, error))) target = fs::canonical(path, error);
+  if (error && error != std::errc::no_such_file_or_directory) return false;
+  if (fs::exists(target, error)) {
+    const fs::file_status status = fs::status(target, error);
+    if (error || !fs::is_regular_file(status) || (status.permissions() & fs::perms::owner_write) == fs::perms::none) {
+      return false;
+    }
   }
 
   const fs::path temporary = TemporaryPathBeside(target);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
 #include <QSvgRenderer>
@@ -95,6 +96,46 @@ TEST_F(WindowTest, CloseRequestAsksTheExitQuestion) {
   EXPECT_EQ(ui_.Records()[0].text, "Are you sure to exit program?");
   EXPECT_TRUE(view_.isVisible()) << "answered no: the window stays";
   EXPECT_FALSE(model_.Ended());
+}
+
+TEST_F(WindowTest, ContactFieldsTakeTypingAndEnterMovesOn) {
+  model_.SSTab1().Select(1);
+  view_.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view_));
+  auto* phone = view_.findChild<QLineEdit*>("USER_TELEPHONE");
+  ASSERT_NE(phone, nullptr);
+  phone->setFocus();
+  QTest::keyClicks(phone, "040 1234");
+  QTest::keyClick(phone, Qt::Key_Return);
+  EXPECT_EQ(model_.Controls().Get<TextField>("USER_TELEPHONE").Text(), "040 1234");
+  EXPECT_EQ(QApplication::focusWidget(), view_.findChild<QWidget*>("USER_FAX"));
+
+  auto* frequency = view_.findChild<QLineEdit*>("DISTRIBUTOR_FRQ1");
+  frequency->setFocus();
+  QTest::keyClicks(frequency, "433.");
+  ASSERT_EQ(QApplication::focusWidget(), view_.findChild<QWidget*>("DISTRIBUTOR_FRQ2"));
+  QTest::keyClicks(QApplication::focusWidget(), "9251");
+  EXPECT_EQ(model_.Controls().Get<TextField>("DISTRIBUTOR_FRQ1").Text(), "433");
+  EXPECT_EQ(model_.Controls().Get<TextField>("DISTRIBUTOR_FRQ2").Text(), "925");
+
+  auto* address = view_.findChild<QPlainTextEdit*>("USER_ADDRESS");
+  address->setFocus();
+  QTest::keyClicks(address, "Dock 4");
+  QTest::keyClick(address, Qt::Key_Return);
+  EXPECT_EQ(model_.Controls().Get<TextField>("USER_ADDRESS").Text(), "Dock 4") << "Enter breaks no line here";
+  EXPECT_EQ(QApplication::focusWidget(), phone);
+
+  auto* remark = view_.findChild<QPlainTextEdit*>("USER_REMARK");
+  remark->setFocus();
+  QTest::keyClicks(remark, "a");
+  QTest::keyClick(remark, Qt::Key_Return);
+  QTest::keyClicks(remark, "b");
+  EXPECT_EQ(model_.Controls().Get<TextField>("USER_REMARK").Text(), "a\nb");
+
+  model_.Controls().Get<TextField>("DISTRIBUTOR_COMPANY_NAME").SetText("Hebezeug M\u00fcller GmbH");
+  EXPECT_EQ(view_.findChild<QLineEdit*>("DISTRIBUTOR_COMPANY_NAME")->text(), QString("Hebezeug M\u00fcller GmbH"));
+  QDir().mkpath("screenshots");
+  EXPECT_TRUE(view_.grab().save("screenshots/user-info.png"));
 }
 
 TEST_F(WindowTest, ScreenshotsOfTheWindow) {
