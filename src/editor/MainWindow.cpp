@@ -2,6 +2,7 @@
 
 #include "editor/UnitInformation.h"
 #include "editor/ContactFields.h"
+#include "editor/SetupFileCommands.h"
 
 namespace k9r {
 
@@ -41,6 +42,7 @@ MainWindow::MainWindow(UserInterface& ui, Clock& clock) : ui_(ui), clock_(clock)
   BuildUnitInformation(controls_);
   BuildContactFields(*this);
   BuildCells();
+  InstallSetupFileCommands(*this);
 }
 
 void MainWindow::BuildMenus() {
@@ -111,6 +113,10 @@ CellField& MainWindow::SETUP_DATA_TXTBOX(int cell) const {
 
 Label& MainWindow::SETUP_DATA_LABEL(int cell) const {
   return controls_.Get<Label>(Indexed("SETUP_DATA_LABEL", cell));
+}
+
+void MainWindow::DecodeLoadedImage() {
+  if (loadedImageDecoder_) loadedImageDecoder_();
 }
 
 void MainWindow::SetFocus(std::string name) {

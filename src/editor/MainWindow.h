@@ -10,6 +10,7 @@
 #include "editor/MainWindowState.h"
 #include "editor/WindowPrinter.h"
 #include "core/UserInterface.h"
+#include "files/ProgramSettings.h"
 
 namespace k9r {
 
@@ -51,6 +52,16 @@ class MainWindow {
   // Parts of the program that do a command's work register it here.
   void SetCommandAction(Command command, Handler action);
   void K9R_P1_Toolbar_ButtonClick(const std::string& key);
+  // The image decoder registers how it decodes the cells as a loaded file
+  // (READ_SETUP_DATA_Click while LOADER_OLD_SETUP is 1). Until one is there
+  // a load leaves the cells filled and the controls as they were.
+  void SetLoadedImageDecoder(Handler decoder) { loadedImageDecoder_ = std::move(decoder); }
+  void DecodeLoadedImage();
+
+  // Where the settings files are and which code page setup files use.
+  ProgramSettings& Settings() { return settings_; }
+  void SetSettings(ProgramSettings settings) { settings_ = std::move(settings); }
+
   // The device link hands over how to release its serial port at exit.
   void SetLinkPortCloser(Handler closer) { closeLinkPort_ = std::move(closer); }
   // The toolkit side attaches its printer here; without one (the command
@@ -95,6 +106,8 @@ class MainWindow {
   std::map<Command, Handler> commandActions_;
   Handler closeLinkPort_;
   WindowPrinter* printer_ = nullptr;
+  Handler loadedImageDecoder_;
+  ProgramSettings settings_;
   std::string focused_;
   std::function<void(const std::string&)> focusObserver_;
   bool ended_ = false;
