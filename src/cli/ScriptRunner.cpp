@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "editor/ModelDump.h"
+#include "editor/SetupFileCommands.h"
 
 namespace k9r {
 
@@ -104,6 +105,14 @@ void ScriptRunner::RunLine(const std::vector<ScriptToken>& tokens, std::ostream&
     field->PressKey(ParseNumber(tokens[2], "the key code"));
   } else if (action == "answer") {
     Answer(tokens);
+  } else if (action == "save" || action == "load") {
+    // The setup files of a path, as if it had been chosen in the file dialog.
+    ExpectCount(tokens, 2, action == "save" ? "save \"PATH\"" : "load \"PATH\"");
+    if (action == "save") {
+      SaveSetupFiles(window_, tokens[1].text);
+    } else {
+      LoadSetupFiles(window_, tokens[1].text);
+    }
   } else if (action == "tick") {
     ExpectCount(tokens, 1, "tick");
     window_.Timer1_Timer(std::chrono::system_clock::now());

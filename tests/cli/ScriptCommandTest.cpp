@@ -1,6 +1,10 @@
 // Runs the k9r binary as a user would, with a script on standard input.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -63,6 +67,32 @@ TEST(ScriptCommandTest, BadLinesStopWithStatusTwoNamingTheLine) {
     EXPECT_EQ(run.status, 2) << script;
     EXPECT_NE(run.err.find(error), std::string::npos) << run.err;
   }
+}
+
+TEST(ScriptCommandTest, SavesAndLoadsSetupFilesWithoutDialogs) {
+  const std::string folder = ::testing::TempDir() + "k9r-script-setup";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  std::string script = "startup\ntype USER_COMPANY \"Kranbau Nord\"\ntype DISTRIBUTOR_CH \"1234\"\n";
+  script += "setcells 1080 " + std::string(256, 'F') + "\ncell 10A0 \"4C\"\n";
+  script += "save \"" + folder + "/crane.K9S\"\n";
+  const RunResult saved = RunK9r("script -", script + "dump\n");
+  ASSERT_EQ(saved.status, 0) << saved.err;
+  EXPECT_EQ(nlohmann::json::parse(saved.out)["messages"].back()["text"],
+            "Saving is completed, to continue the program ..");
+
+  const RunResult loaded = RunK9r("script -", "startup\nload \"" + folder + "/crane.K9S\"\ndump\n");
+  ASSERT_EQ(loaded.status, 0) << loaded.err;
+  const auto dump = nlohmann::json::parse(loaded.out);
+  EXPECT_EQ(dump["controls"]["USER_COMPANY"]["text"], "Kranbau Nord");
+  EXPECT_EQ(dump["controls"]["DISTRIBUTOR_CH"]["text"], "123");
+  EXPECT_EQ(dump["cells"]["10A0"], "4C");
+  EXPECT_EQ(dump["cells"]["10FF"], "FF");
+  EXPECT_EQ(dump["messages"].back()["text"], "Reading is successfully..");
+
+  const RunResult missing = RunK9r("script -", "load \"" + folder + "/none.K9S\"\ndump\n");
+  EXPECT_EQ(nlohmann::json::parse(missing.out)["messages"].back()["text"], "Reading is failed..");
+  EXPECT_NE(RunK9r("script -", "save\n").err.find("usage: save \"PATH\""), std::string::npos);
 }
 
 TEST(ScriptCommandTest, EndedProgramTakesOnlyDump) {
