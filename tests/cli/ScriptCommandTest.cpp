@@ -70,7 +70,7 @@ TEST(ScriptCommandTest, BadLinesStopWithStatusTwoNamingTheLine) {
 }
 
 TEST(ScriptCommandTest, SavesAndLoadsSetupFilesWithoutDialogs) {
-  const std::string folder = ::testing::TempDir() + "k9r-script-setup";
+  const std::string folder = ::testing::TempDir() + "k9r-script-setup-" + std::to_string(::getpid());
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   std::string script = "startup\ntype USER_COMPANY \"Kranbau Nord\"\ntype DISTRIBUTOR_CH \"1234\"\n";
