@@ -6,19 +6,47 @@
 #include "cli/LinkCommand.h"
 #include "cli/PrintCommand.h"
 #include "cli/ScriptRunner.h"
+#include "files/ProgramSettings.h"
 
 namespace {
 
 void PrintUsage(std::ostream& out) {
-  out << "usage: k9r script [FILE|-]   run a script of window actions (see README)\n"
+  out << "usage: k9r script [FILE|-] [--codepage NAME] [--settings DIR]\n"
+         "                                run a script of window actions (see README); setup and\n"
+         "                                language files in code page NAME (default: setupCODEPAGE.txt,\n"
+         "                                else WINDOWS-1252), settings files in DIR (default: beside\n"
+         "                                the program, or ~/.config/k9r-setup where that is read-only)\n"
          "       k9r print [--window] --pdf OUT.pdf [--script FILE|-] [--landscape]\n"
          "                                print the window into a PDF (k9r print --help)\n"
          "       k9r link read|write ...  read or write a unit through the device link alone\n";
 }
 
 int RunScript(int argc, char** argv) {
-  const std::string source = argc > 2 ? argv[2] : "-";
+  std::string source = "-";
+  k9r::ProgramSettings settings(k9r::DefaultSettingsFolders());
+  std::string codePage;
+  for (int i = 2; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if ((argument == "--codepage" || argument == "--settings") && i + 1 < argc) {
+      const std::string value = argv[++i];
+      if (argument == "--settings") {
+        settings = k9r::ProgramSettings({value, value});
+      } else {
+        codePage = value;
+      }
+    } else if (argument.starts_with("--")) {
+      PrintUsage(std::cerr);
+      return 2;
+    } else {
+      source = argument;
+    }
+  }
+  if (!codePage.empty() && !settings.OverrideCodePage(codePage)) {
+    std::cerr << "k9r: unknown code page " << codePage << "\n";
+    return 2;
+  }
   k9r::ScriptRunner runner;
+  runner.Window().SetSettings(std::move(settings));
   if (source == "-") return runner.Run(std::cin, std::cout, std::cerr);
   std::ifstream file(source);
   if (!file) {

@@ -43,6 +43,7 @@ MainWindow::MainWindow(UserInterface& ui, Clock& clock) : ui_(ui), clock_(clock)
   BuildContactFields(*this);
   BuildCells();
   InstallSetupFileCommands(*this);
+  SetCommandAction(Command::Language, [this] { ChooseLanguage(); });
 }
 
 void MainWindow::BuildMenus() {

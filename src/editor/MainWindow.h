@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "core/Clock.h"
@@ -45,6 +46,18 @@ class MainWindow {
 
   // The window's load event; the Language command runs it again.
   void startup();
+  // Applies the language file of LANGUAGE_file_path (or ENG.ini beside the
+  // program) to captions, lists, menus, toolbar and LOADTEXT.
+  void showtexts();
+  // The Language command: choose a file, remember it, start up again.
+  void ChooseLanguage();
+
+  // The serial port setting read at start-up; the device link takes it
+  // from here (its zzz), and the port selector shows it.
+  const PortSetting& LinkPort() const { return linkPort_; }
+  void SetPortSettingHandler(std::function<void(const PortSetting&)> handler) {
+    portSettingHandler_ = std::move(handler);
+  }
   bool Ended() const { return ended_; }
 
   // Menus, toolbar keys and buttons all end here.
@@ -108,6 +121,11 @@ class MainWindow {
   WindowPrinter* printer_ = nullptr;
   Handler loadedImageDecoder_;
   ProgramSettings settings_;
+  PortSetting linkPort_;
+  // The language chosen in this run wins over setupLANG.txt, which may not
+  // have been writable.
+  std::optional<std::string> chosenLanguagePath_;
+  std::function<void(const PortSetting&)> portSettingHandler_;
   std::string focused_;
   std::function<void(const std::string&)> focusObserver_;
   bool ended_ = false;

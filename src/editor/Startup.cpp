@@ -44,6 +44,12 @@ void MainWindow::startup() {
   state_.new_TOGGLE_NORMAL = 1;
   state_.new_GROUP_INTERLOCK = 1;
 
+  // Showing the port is no port choice: setupCOM.txt is not rewritten here.
+  linkPort_ = settings_.ReadPort();
+  if (portSettingHandler_) portSettingHandler_(linkPort_);
+  state_.LANGUAGE_file_path = chosenLanguagePath_.value_or(settings_.ReadLanguagePath());
+  showtexts();
+
   // The title bar offers no Close: the view builds the window without one.
 
   const ScreenSize screen = ui_.GetScreenSize();
