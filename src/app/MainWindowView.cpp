@@ -150,7 +150,7 @@ void MainWindowView::BuildTabs() {
 
   auto* userLayout = new QVBoxLayout(TabPage(1));
   userLayout->setContentsMargins(0, 0, 0, 0);
-  userLayout->addWidget(BuildUserInfoPage(model_));
+  userLayout->addWidget(BuildUserInfoPage(model_, TabPage(1)));
 
   auto* specLayout = new QVBoxLayout(TabPage(2));
   auto* specFrame = new QGroupBox;

@@ -138,6 +138,27 @@ TEST_F(WindowTest, ContactFieldsTakeTypingAndEnterMovesOn) {
   EXPECT_TRUE(view_.grab().save("screenshots/user-info.png"));
 }
 
+TEST_F(WindowTest, ChineseLanguageFileShowsInTheWindow) {
+  ui_.QueueAnswer({ScriptedUserInterface::Answer::Kind::File, K9R_SOURCE_DIR "/data/CHT.ini"});
+  model_.RunCommand(Command::Language);
+  QStringList menus;
+  for (QAction* action : view_.menuBar()->actions()) menus << action->text();
+  EXPECT_EQ(menus, (QStringList{"\u6a94\u6848", "\u5de5\u5177", "\u95dc\u65bc"}));
+  auto* tabs = view_.findChild<QTabWidget*>("SSTab1");
+  EXPECT_EQ(tabs->tabText(1), "\u4f7f\u7528\u8005\u8cc7\u6599");
+  model_.SSTab1().Select(1);
+  QApplication::processEvents();  // the window lays itself out anew for the taller script
+  EXPECT_TRUE(view_.findChild<QLineEdit*>("USER_TELEPHONE")->isVisible());
+  EXPECT_TRUE(view_.findChild<QPlainTextEdit*>("USER_REMARK")->isVisible());
+  QDir().mkpath("screenshots");
+  EXPECT_TRUE(view_.grab().save("screenshots/user-info-chinese.png"));
+
+  ui_.QueueAnswer({ScriptedUserInterface::Answer::Kind::File, K9R_SOURCE_DIR "/data/ENG.ini"});
+  model_.RunCommand(Command::Language);
+  EXPECT_EQ(tabs->tabText(1), "User-Infomation");
+  EXPECT_EQ(view_.menuBar()->actions().front()->text(), "File");
+}
+
 TEST_F(WindowTest, ScreenshotsOfTheWindow) {
   // Written for people to look at; the test only checks they were made.
   QDir().mkpath("screenshots");
