@@ -97,8 +97,8 @@ bool SaveSetupFiles(MainWindow& window, const fs::path& mainFile) {
   const std::string codePage = window.Settings().CodePage();
   bool written = WriteTextLines(mainFile, MainFileLines(window, mainFile), codePage);
   for (Companion remark : {Companion::DistributorRemark, Companion::UserRemark}) {
-    written = written && WriteTextLines(CompanionPathForSave(mainFile, remark),
-                                        RemarkToLines(ControlText(window.Controls(), RemarkField(remark))), codePage);
+    const auto lines = RemarkToLines(ControlText(window.Controls(), RemarkField(remark)));
+    written = written && WriteTextLines(CompanionPathForSave(mainFile, remark), lines, codePage);
   }
   const auto imageLine = BuildImageLine(UpperHalfCells(window));
   written = written && imageLine &&
@@ -121,15 +121,17 @@ bool LoadSetupFiles(MainWindow& window, const fs::path& mainFile) {
   MainFileTable table = MainFileTableFromLines(*mainLines);
   ControlSet& controls = window.Controls();
 
-  for (Companion remark : {Companion::DistributorRemark, Companion::UserRemark}) SetControlText(controls, RemarkField(remark), "");
-  for (Companion remark : {Companion::DistributorRemark, Companion::UserRemark}) {
+  constexpr Companion kRemarks[] = {Companion::DistributorRemark, Companion::UserRemark};
+  for (Companion remark : kRemarks) SetControlText(controls, RemarkField(remark), "");
+  for (Companion remark : kRemarks) {
     const fs::path found = FindCompanion(table, mainFile, remark);
     if (found.empty()) {
       Report(window, Outcome::CompanionMissing);
       return false;
     }
     table[static_cast<std::size_t>(CompanionLine(remark))] = found.string();
-    SetControlText(controls, RemarkField(remark), RemarkFromLines(ReadTextLines(found, codePage).value_or(std::vector<std::string>{})));
+    const auto lines = ReadTextLines(found, codePage).value_or(std::vector<std::string>{});
+    SetControlText(controls, RemarkField(remark), RemarkFromLines(lines));
   }
 
   for (const MainFileFieldLine& entry : kMainFileFieldLines) {
