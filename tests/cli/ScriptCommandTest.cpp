@@ -95,6 +95,23 @@ TEST(ScriptCommandTest, SavesAndLoadsSetupFilesWithoutDialogs) {
   EXPECT_NE(RunK9r("script -", "save\n").err.find("usage: save \"PATH\""), std::string::npos);
 }
 
+TEST(ScriptCommandTest, SettingsFolderAndCodePageOptions) {
+  const std::string folder = ::testing::TempDir() + "k9r-script-settings-" + std::to_string(::getpid());
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder + "/setupLANG.txt") << K9R_SOURCE_DIR "/data/CHT.ini\r\n";
+  std::ofstream(folder + "/setupCOM.txt") << "4\r\n";
+  const RunResult run = RunK9r("script - --settings " + folder + " --codepage BIG5", "startup\ndump\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto dump = nlohmann::json::parse(run.out);
+  EXPECT_EQ(dump["controls"]["mnuload"]["caption"], "\u958b\u555f");
+  EXPECT_EQ(dump["state"]["LANGUAGE_file_path"], K9R_SOURCE_DIR "/data/CHT.ini");
+
+  const RunResult unknown = RunK9r("script - --codepage KLINGON", "startup\n");
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_NE(unknown.err.find("unknown code page KLINGON"), std::string::npos) << unknown.err;
+}
+
 TEST(ScriptCommandTest, EndedProgramTakesOnlyDump) {
   const RunResult run = RunK9r("script -", "screen 640 480\nstartup\ndump\nclick mmuVer\n");
   EXPECT_EQ(run.status, 2);
