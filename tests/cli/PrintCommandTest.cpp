@@ -1,5 +1,7 @@
 // k9r print as a batch job would use it: a script, a PDF, and a look at the page.
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 #include <unistd.h>
 
 #include <cstdio>
@@ -49,9 +51,9 @@ TEST_F(PrintCommandTest, ScriptedWindowBecomesAOnePagePdfThatIsNotBlank) {
   const auto userPage = RenderedPage::Render(userTab, 72);
   ASSERT_TRUE(functionPage && userPage);
   EXPECT_GT(functionPage->DarkPixels(), 1000) << "the page is blank";
-  // The function tab shows the READ, WRITE and PRINT buttons; the empty
-  // user tab shows less: the script ran before the window was printed.
-  EXPECT_GT(functionPage->DarkPixels(), userPage->DarkPixels());
+  // The function tab and the user tab with its contact fields print
+  // different pages: the script ran before the window was printed.
+  EXPECT_GT(std::abs(functionPage->DarkPixels() - userPage->DarkPixels()), 200);
 }
 
 TEST_F(PrintCommandTest, LandscapeTurnsThePage) {
