@@ -6,6 +6,10 @@
 
 namespace k9r {
 
+std::vector<std::string> ItemTexts(std::span<const std::string_view> texts) {
+  return {texts.begin(), texts.end()};
+}
+
 std::string_view KindName(ControlKind kind) {
   switch (kind) {
     case ControlKind::List: return "list";
@@ -45,6 +49,11 @@ void Control::SetCaption(std::string caption) {
   if (caption_ == caption) return;
   caption_ = std::move(caption);
   NotifyView();
+}
+
+int Control::PressKey(int key) {
+  if (onKeyPress_) onKeyPress_(key);
+  return key;
 }
 
 void Control::NotifyView() const {
@@ -143,11 +152,6 @@ void TextField::Type(std::string_view typed) {
     if (!charFilter_ || charFilter_(c)) accepted.push_back(c);
   }
   SetText(std::move(accepted));
-}
-
-int TextField::PressKey(int key) {
-  if (onKeyPress_) onKeyPress_(key);
-  return key;
 }
 
 void TextField::SetBackColor(std::uint32_t rgb) {
