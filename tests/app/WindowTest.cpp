@@ -107,6 +107,7 @@ TEST_F(WindowTest, ScreenshotsOfTheWindow) {
 
 TEST_F(WindowTest, TransmitterPictureFollowsTheUnitType) {
   std::unique_ptr<QWidget> pictures(BuildTransmitterPictures(model_));
+  QDir().mkpath("screenshots");
   pictures->resize(160, 400);
   pictures->show();
   auto* standard = pictures->findChild<QWidget*>("Picture1");
