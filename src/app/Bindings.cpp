@@ -12,8 +12,16 @@ QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 // Shows the control's own visibility and its usable state on the widget.
 void ShowCommonState(QWidget* widget, const Control& control) {
   widget->setEnabled(control.Enabled());
-  // Hidden means hidden; shown means "shown when its parent is".
-  widget->setVisible(control.Visible());
+  // Hidden means hidden; shown means "shown when its parent is". A widget
+  // not yet placed in the window is not shown: it would open as a window
+  // of its own; it shows with the parent it gets.
+  if (!control.Visible()) {
+    widget->setVisible(false);
+  } else if (widget->parentWidget()) {
+    widget->setVisible(true);
+  } else {
+    widget->setAttribute(Qt::WA_WState_ExplicitShowHide, false);
+  }
 }
 
 // Sends clicks on a text box to the model (a click opens the cell dialog).
