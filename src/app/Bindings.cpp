@@ -1,6 +1,7 @@
 #include "app/Bindings.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 namespace k9r {
@@ -39,7 +40,33 @@ class ClickFilter : public QObject {
   TextField& field_;
 };
 
+// Passes key presses through the model's key handling.
+class KeyFilter : public QObject {
+ public:
+  KeyFilter(QObject* parent, Control& control) : QObject(parent), control_(control) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      const int code = KeyCode(*static_cast<QKeyEvent*>(event));
+      if (code != 0 && control_.PressKey(code) == 0) return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  static int KeyCode(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return 13;
+    const QString text = event.text();
+    return text.size() == 1 ? text[0].unicode() : 0;
+  }
+
+  Control& control_;
+};
+
 }  // namespace
+
+void BindKeyPress(QWidget* widget, Control& control) { widget->installEventFilter(new KeyFilter(widget, control)); }
 
 void BindButton(QPushButton* widget, Button& button) {
   widget->setObjectName(ToQt(button.Name()));
