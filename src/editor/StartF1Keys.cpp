@@ -41,7 +41,7 @@ std::optional<F1KeyRow> F1RowOf(std::string_view key) {
 
 StartF1Keys::StartF1Keys(MainWindow& window) : window_(window) {
   ControlSet& controls = window_.Controls();
-  controls.Add<Frame>("START_FUNC");
+  controls.Add<Frame>("START_FUNC", "START / F1 KEY");
   controls.Add<Choice>("R0_KEY_EMS", std::vector<std::string>{"Control by EMS", "Bypass EMS"}).OnSelect([this] {
     R0_KEY_EMS_Click();
   });
