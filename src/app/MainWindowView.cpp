@@ -13,6 +13,7 @@
 #include "app/Bindings.h"
 #include "app/FunctionTab.h"
 #include "app/MemoryGrid.h"
+#include "app/SpecFuncTab.h"
 #include "editor/MainWindow.h"
 
 namespace k9r {
@@ -142,10 +143,7 @@ void MainWindowView::BuildTabs() {
 
   BuildFunctionTab(TabPage(0), model_, BuildCommandFrame());
 
-  auto* specLayout = new QVBoxLayout(TabPage(2));
-  auto* specFrame = new QGroupBox;
-  BindFrame(specFrame, model_.Controls().Get<Frame>("SPEC_FUNC"));
-  specLayout->addWidget(specFrame);
+  BuildSpecFuncTab(TabPage(2), model_);
 
   for (int half = 0; half < 2; ++half) {
     auto* layout = new QVBoxLayout(TabPage(3 + half));

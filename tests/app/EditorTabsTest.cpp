@@ -120,6 +120,19 @@ TEST_F(FunctionTabTest, EnterOnAPairButtonGoesToTheModel) {
   EXPECT_EQ(model_.State().BUTTON_MODEL, 2);
 }
 
+TEST_F(FunctionTabTest, SpecFuncTabShowsItsSettingsOnceOpened) {
+  // Closed to users; opened here as a debug run would.
+  model_.SSTab1().SetTabEnabled(2, true);
+  model_.SSTab1().Select(2);
+  QApplication::processEvents();
+  EXPECT_TRUE(Widget<QGroupBox>("SPEC_FUNC")->isVisible());
+  EXPECT_EQ(Widget<QComboBox>("ems_times")->currentText(), "10");
+  EXPECT_EQ(Widget<QComboBox>("R6_DELAYTIME")->currentText(), "05");
+  QTest::keyClick(Widget<QComboBox>("LOWER_BATTERY"), Qt::Key_Down);
+  EXPECT_EQ(model_.Controls().Get<Choice>("LOWER_BATTERY").Text(), "Continuous");
+  SaveScreenshot("spec-func-tab");
+}
+
 TEST(QtUserInterfaceTest, SentTabMovesTheFocusOn) {
   QWidget window;
   auto* first = new QPushButton("first", &window);
