@@ -1,5 +1,6 @@
 #include "editor/TimeLists.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/ByteMap.h"
@@ -120,12 +121,11 @@ void TimeLists::SelectDefaultKeyDelays() {
 
 void TimeLists::LED_OFF_TIME_Click() {
   window_.Image().SetImageBit(bytemap::kUnitOptions, bytemap::kUnitTxLedOnBit, 1);
+  // A text without a row stores the default 1.0 s.
   const auto rows = timetables::LedOffTimeRows();
-  const auto* row = &rows[timetables::kLedOffTimeDefaultItem];
-  for (const auto& candidate : rows) {
-    if (candidate.text == LED_OFF_TIME().Text()) row = &candidate;
-  }
-  WriteBytes(bytemap::kLedOffTime, row->bytes);
+  const auto found = std::find_if(rows.begin(), rows.end(),
+                                  [this](const auto& row) { return row.text == LED_OFF_TIME().Text(); });
+  WriteBytes(bytemap::kLedOffTime, (found != rows.end() ? *found : rows[timetables::kLedOffTimeDefaultItem]).bytes);
 }
 
 void TimeLists::TIME_ACCDELAY_DN_F1_Click() {
