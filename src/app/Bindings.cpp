@@ -13,8 +13,16 @@ QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 // Shows the control's own visibility and its usable state on the widget.
 void ShowCommonState(QWidget* widget, const Control& control) {
   widget->setEnabled(control.Enabled());
-  // Hidden means hidden; shown means "shown when its parent is".
-  widget->setVisible(control.Visible());
+  // Hidden means hidden; shown means "shown when its parent is". A widget
+  // not yet placed in the window is not shown: it would open as a window
+  // of its own; it shows with the parent it gets.
+  if (!control.Visible()) {
+    widget->setVisible(false);
+  } else if (widget->parentWidget()) {
+    widget->setVisible(true);
+  } else {
+    widget->setAttribute(Qt::WA_WState_ExplicitShowHide, false);
+  }
 }
 
 // Sends clicks on a text box to the model (a click opens the cell dialog).
@@ -34,30 +42,33 @@ class ClickFilter : public QObject {
 
 // Lets the model's key handler see each key first: a key it swallows never
 // reaches the widget (Enter that moves on to the next field, for example).
+// The widget itself types what remains.
 class KeyFilter : public QObject {
  public:
-  KeyFilter(QObject* parent, TextField& field) : QObject(parent), field_(field) {}
+  KeyFilter(QObject* parent, Control& control) : QObject(parent), control_(control) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::KeyPress) {
-      const auto* keyEvent = static_cast<QKeyEvent*>(event);
-      int key = 0;
-      if (keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter) {
-        key = TextField::kEnterKey;
-      } else if (keyEvent->text().size() == 1 && keyEvent->text()[0].unicode() < 0x80) {
-        key = keyEvent->text()[0].unicode();
-      }
-      if (key != 0 && field_.FilterKey(key) == 0) return true;
+      const int code = KeyCode(*static_cast<QKeyEvent*>(event));
+      if (code != 0 && control_.FilterKey(code) == 0) return true;
     }
     return QObject::eventFilter(watched, event);
   }
 
  private:
-  TextField& field_;
+  static int KeyCode(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return Control::kEnterKey;
+    const QString text = event.text();
+    return text.size() == 1 && text[0].unicode() < 0x80 ? text[0].unicode() : 0;
+  }
+
+  Control& control_;
 };
 
 }  // namespace
+
+void BindKeyPress(QWidget* widget, Control& control) { widget->installEventFilter(new KeyFilter(widget, control)); }
 
 void BindButton(QPushButton* widget, Button& button) {
   widget->setObjectName(ToQt(button.Name()));

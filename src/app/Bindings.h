@@ -27,5 +27,8 @@ void BindTextField(QLineEdit* widget, TextField& field);
 // A text box of several lines.
 void BindTextEdit(QPlainTextEdit* widget, TextField& field);
 void BindProgress(QProgressBar* widget, ProgressBar& bar);
+// Hands key presses to the control's key handling; a key it swallows (sets
+// to 0) does not reach the widget. Enter arrives as 13.
+void BindKeyPress(QWidget* widget, Control& control);
 
 }  // namespace k9r

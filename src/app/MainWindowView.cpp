@@ -11,8 +11,10 @@
 #include <QVBoxLayout>
 
 #include "app/Bindings.h"
+#include "app/FunctionTab.h"
 #include "app/MemoryGrid.h"
 #include "app/UserInfoPage.h"
+#include "app/SpecFuncTab.h"
 #include "editor/MainWindow.h"
 
 namespace k9r {
@@ -144,18 +146,13 @@ void MainWindowView::BuildTabs() {
   tabs_->setObjectName(QString::fromStdString(strip.Name()));
   for (std::size_t tab = 0; tab < strip.Captions().size(); ++tab) tabs_->addTab(new QWidget, QString());
 
-  auto* functionLayout = new QVBoxLayout(TabPage(0));
-  functionLayout->addStretch();
-  functionLayout->addWidget(BuildCommandFrame(), 0, Qt::AlignRight);
+  BuildFunctionTab(TabPage(0), model_, BuildCommandFrame());
 
   auto* userLayout = new QVBoxLayout(TabPage(1));
   userLayout->setContentsMargins(0, 0, 0, 0);
   userLayout->addWidget(BuildUserInfoPage(model_, TabPage(1)));
 
-  auto* specLayout = new QVBoxLayout(TabPage(2));
-  auto* specFrame = new QGroupBox;
-  BindFrame(specFrame, model_.Controls().Get<Frame>("SPEC_FUNC"));
-  specLayout->addWidget(specFrame);
+  BuildSpecFuncTab(TabPage(2), model_);
 
   for (int half = 0; half < 2; ++half) {
     auto* layout = new QVBoxLayout(TabPage(3 + half));
@@ -191,10 +188,12 @@ QWidget* MainWindowView::BuildCommandFrame() {
   BindButton(print, model_.Controls().Get<Button>("PRINTER_MAIN"));
   auto* progress = new QProgressBar;
   BindProgress(progress, model_.ProgressBar1());
+  // One column: the frame shares its row with the unit settings.
+  layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(read, 0, 0);
-  layout->addWidget(write, 0, 1);
-  layout->addWidget(print, 0, 2);
-  layout->addWidget(progress, 1, 0, 1, 3);
+  layout->addWidget(write, 1, 0);
+  layout->addWidget(print, 2, 0);
+  layout->addWidget(progress, 3, 0);
   return frame;
 }
 

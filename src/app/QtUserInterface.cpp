@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
 #include <unistd.h>
@@ -95,5 +96,13 @@ bool QtUserInterface::IsAnotherInstanceRunning() {
 }
 
 void QtUserInterface::Quit() { QCoreApplication::exit(0); }
+
+void QtUserInterface::SendKeys(const std::string& keys) {
+  // The program only ever sends Tab, to walk on from a pair button.
+  QWidget* focused = QApplication::focusWidget();
+  if (keys != "{tab}" || !focused) return;
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+  QApplication::sendEvent(focused, &press);
+}
 
 }  // namespace k9r

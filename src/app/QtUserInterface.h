@@ -25,6 +25,7 @@ class QtUserInterface : public UserInterface {
   ScreenSize GetScreenSize() override;
   bool IsAnotherInstanceRunning() override;
   void Quit() override;
+  void SendKeys(const std::string& keys) override;
 
  private:
   QPointer<QWidget> parent_;

@@ -100,9 +100,11 @@ void ScriptRunner::RunLine(const std::vector<ScriptToken>& tokens, std::ostream&
     SetCells(tokens[1].text, tokens[2].text);
   } else if (action == "key") {
     ExpectCount(tokens, 3, "key NAME CODE");
-    auto* field = dynamic_cast<TextField*>(&UsableControl(tokens[1].text));
-    if (!field) throw ScriptError(tokens[1].text + " takes no key presses");
-    field->PressKey(ParseNumber(tokens[2], "the key code"));
+    Control& control = UsableControl(tokens[1].text);
+    if (!dynamic_cast<TextField*>(&control) && !dynamic_cast<Button*>(&control)) {
+      throw ScriptError(tokens[1].text + " takes no key presses");
+    }
+    control.PressKey(ParseNumber(tokens[2], "the key code"));
   } else if (action == "answer") {
     Answer(tokens);
   } else if (action == "save" || action == "load") {

@@ -18,6 +18,9 @@ inline constexpr int kFirstUpperCell = 128;
 inline constexpr int kIdCode = 0x1080;
 inline constexpr int kIdCodeSize = 8;
 
+// The bit at a SetImageBit position (1 = 0x80 ... 8 = 0x01) of a byte: 0 or 1.
+constexpr int BitAt(int byteValue, int position) { return (byteValue >> (8 - position)) & 1; }
+
 // Power-on mode byte.
 inline constexpr int kPowerOnMode = 0x1090;
 inline constexpr int kPowerOnStartBypassesEmsBit = 1;

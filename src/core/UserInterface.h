@@ -40,6 +40,9 @@ class UserInterface {
   virtual void PumpEvents() = 0;
   virtual ScreenSize GetScreenSize() = 0;
   virtual bool IsAnotherInstanceRunning() = 0;
+  // Keystrokes for the focused control, as a user would type them; "{tab}"
+  // moves the focus on. A port without a keyboard ignores them.
+  virtual void SendKeys(const std::string& keys) { (void)keys; }
   // Ends the program once the current handler returns.
   virtual void Quit() = 0;
 };

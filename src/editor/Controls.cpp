@@ -6,6 +6,10 @@
 
 namespace k9r {
 
+std::vector<std::string> ItemTexts(std::span<const std::string_view> texts) {
+  return {texts.begin(), texts.end()};
+}
+
 std::string_view KindName(ControlKind kind) {
   switch (kind) {
     case ControlKind::List: return "list";
@@ -45,6 +49,11 @@ void Control::SetCaption(std::string caption) {
   if (caption_ == caption) return;
   caption_ = std::move(caption);
   NotifyView();
+}
+
+int Control::FilterKey(int key) {
+  if (onKeyPress_) onKeyPress_(key);
+  return key;
 }
 
 void Control::NotifyView() const {
@@ -156,11 +165,6 @@ void TextField::Type(std::string_view typed) {
     ++characters;
   }
   SetText(std::move(accepted));
-}
-
-int TextField::FilterKey(int key) {
-  if (onKeyPress_) onKeyPress_(key);
-  return key;
 }
 
 void TextField::SetBackColor(std::uint32_t rgb) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,9 @@
 namespace k9r {
 
 class SetupImage;
+
+// List items from a table of texts.
+std::vector<std::string> ItemTexts(std::span<const std::string_view> texts);
 
 enum class ControlKind { List, Frame, Label, Text, Button, Tab, Menu, Progress, Form, Toolbar, Picture };
 
@@ -19,6 +23,8 @@ std::string_view KindName(ControlKind kind);
 // work on these; the view subscribes to hear about every change.
 class Control {
  public:
+  using KeyHandler = std::function<void(int& key)>;
+
   Control(std::string name, ControlKind kind) : name_(std::move(name)), kind_(kind) {}
   virtual ~Control() = default;
   Control(const Control&) = delete;
@@ -39,6 +45,15 @@ class Control {
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
 
+  static constexpr int kEnterKey = 13;
+  // A key press while the control has the focus: the handler may change
+  // the key or swallow it (key = 0). Returns the key that goes on.
+  int FilterKey(int key);
+  // The whole key press as the control takes it; by default only the
+  // handler's say (a text box also types what remains).
+  virtual int PressKey(int key) { return FilterKey(key); }
+  void OnKeyPress(KeyHandler handler) { onKeyPress_ = std::move(handler); }
+
   void SetViewObserver(std::function<void()> observer) { viewObserver_ = std::move(observer); }
 
  protected:
@@ -51,6 +66,7 @@ class Control {
   bool enabled_ = true;
   bool formLocked_ = false;
   std::string caption_;
+  KeyHandler onKeyPress_;
   std::function<void()> viewObserver_;
 };
 
@@ -128,7 +144,6 @@ class MenuItem : public Button {
 // A one-line text box.
 class TextField : public Control {
  public:
-  using KeyHandler = std::function<void(int& key)>;
   using CharFilter = std::function<bool(char)>;
 
   explicit TextField(std::string name, int maxLength = 0);
@@ -139,13 +154,9 @@ class TextField : public Control {
   // The user types the whole content: characters the box refuses are
   // dropped and the length limit holds, as in the real box.
   void Type(std::string_view typed);
-  // A key press: the handler may change the key or swallow it (key = 0);
-  // a character that remains is typed at the end of the text, and so is a
-  // line break for Enter in a box of several lines.
-  int PressKey(int key);
-  // Only the handler's say: what remains of the key (the view types it).
-  int FilterKey(int key);
-  static constexpr int kEnterKey = 13;
+  // A character that remains after the key handler is typed at the end of
+  // the text, and so is a line break for Enter in a box of several lines.
+  int PressKey(int key) override;
 
   // A box of several lines keeps line breaks ("\n"); a one-line box refuses
   // them like every other control character.
@@ -160,7 +171,6 @@ class TextField : public Control {
 
   void SetCharFilter(CharFilter filter) { charFilter_ = std::move(filter); }
   void OnChange(Handler handler) { onChange_ = std::move(handler); }
-  void OnKeyPress(KeyHandler handler) { onKeyPress_ = std::move(handler); }
   void OnClick(Handler handler) { onClick_ = std::move(handler); }
 
  protected:
@@ -173,7 +183,6 @@ class TextField : public Control {
   bool multiLine_ = false;
   CharFilter charFilter_;
   Handler onChange_;
-  KeyHandler onKeyPress_;
   Handler onClick_;
 };
 

@@ -1,5 +1,10 @@
 #include "editor/MainWindow.h"
 
+#include "editor/ModePanel.h"
+#include "editor/PairEditing.h"
+#include "editor/SpecialFunctions.h"
+#include "editor/StartF1Keys.h"
+#include "editor/TimeLists.h"
 #include "editor/UnitInformation.h"
 #include "editor/ContactFields.h"
 #include "editor/SetupFileCommands.h"
@@ -41,10 +46,17 @@ MainWindow::MainWindow(UserInterface& ui, Clock& clock) : ui_(ui), clock_(clock)
   BuildCommandButtons();
   BuildUnitInformation(controls_);
   BuildContactFields(*this);
+  pairEditing_ = std::make_unique<PairEditing>(*this);
+  timeLists_ = std::make_unique<TimeLists>(*this);
+  startF1Keys_ = std::make_unique<StartF1Keys>(*this);
+  specialFunctions_ = std::make_unique<SpecialFunctions>(*this);
+  modePanel_ = std::make_unique<ModePanel>(*this);
   BuildCells();
   InstallSetupFileCommands(*this);
   SetCommandAction(Command::Language, [this] { ChooseLanguage(); });
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildMenus() {
   struct Entry {

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <map>
 #include <optional>
+#include <memory>
 #include <string>
 
 #include "core/Clock.h"
@@ -14,6 +15,12 @@
 #include "files/ProgramSettings.h"
 
 namespace k9r {
+
+class ModePanel;
+class PairEditing;
+class SpecialFunctions;
+class StartF1Keys;
+class TimeLists;
 
 enum class Command { Load, Save, Printer, Exit, ReadSetupData, WriteSetupData, Language, Ver };
 
@@ -28,6 +35,9 @@ class MainWindow {
   static constexpr int kHeight = 572;
 
   MainWindow(UserInterface& ui, Clock& clock);
+  ~MainWindow();
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
 
   SetupImage& Image() { return image_; }
   ControlSet& Controls() { return controls_; }
@@ -35,6 +45,13 @@ class MainWindow {
   MainWindowState& State() { return state_; }
   UserInterface& Ui() { return ui_; }
   Clock& Time() { return clock_; }
+
+  // The editor areas of the window, each with its controls and handlers.
+  PairEditing& Pairs() const { return *pairEditing_; }
+  TimeLists& Times() const { return *timeLists_; }
+  StartF1Keys& Keys() const { return *startF1Keys_; }
+  SpecialFunctions& Specials() const { return *specialFunctions_; }
+  ModePanel& Panel() const { return *modePanel_; }
 
   Form& Window() const { return controls_.Get<Form>("K9R_SETUP_PROGRAM"); }
   TabStrip& SSTab1() const { return controls_.Get<TabStrip>("SSTab1"); }
@@ -116,6 +133,11 @@ class MainWindow {
   SetupImage image_;
   ControlSet controls_;
   MainWindowState state_;
+  std::unique_ptr<PairEditing> pairEditing_;
+  std::unique_ptr<TimeLists> timeLists_;
+  std::unique_ptr<StartF1Keys> startF1Keys_;
+  std::unique_ptr<SpecialFunctions> specialFunctions_;
+  std::unique_ptr<ModePanel> modePanel_;
   std::map<Command, Handler> commandActions_;
   Handler closeLinkPort_;
   WindowPrinter* printer_ = nullptr;

@@ -36,6 +36,7 @@ class ScriptedUserInterface : public UserInterface {
   void SetAnotherInstanceRunning(bool running) { anotherInstance_ = running; }
   bool QuitRequested() const { return quitRequested_; }
   bool Busy() const { return busy_; }
+  const std::vector<std::string>& SentKeys() const { return sentKeys_; }
 
   MessageAnswer ShowMessage(MessageIcon icon, const std::string& title, const std::string& text,
                             MessageButtons buttons) override;
@@ -48,6 +49,7 @@ class ScriptedUserInterface : public UserInterface {
   ScreenSize GetScreenSize() override { return screen_; }
   bool IsAnotherInstanceRunning() override { return anotherInstance_; }
   void Quit() override { quitRequested_ = true; }
+  void SendKeys(const std::string& keys) override { sentKeys_.push_back(keys); }
 
  private:
   // Takes the next queued answer if it is of one of the given kinds.
@@ -57,6 +59,7 @@ class ScriptedUserInterface : public UserInterface {
   std::deque<Answer> answers_;
   Answer taken_{};
   std::vector<Record> records_;
+  std::vector<std::string> sentKeys_;
   ScreenSize screen_{1024, 768};
   bool anotherInstance_ = false;
   bool quitRequested_ = false;

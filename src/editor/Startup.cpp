@@ -2,7 +2,9 @@
 // the sequence goes on; only the two refusals below end the program.
 #include <string>
 
+#include "editor/EditorDefaults.h"
 #include "editor/MainWindow.h"
+#include "editor/SpecialFunctions.h"
 
 namespace k9r {
 
@@ -70,6 +72,12 @@ void MainWindow::startup() {
 
   Form& window = Window();
   window.Move((screen.width - window.Width()) / 2, (screen.height - window.Height()) / 2);
+
+  SelectPairDefaults(*this);
+  SelectSettingDefaults(*this);
+  // The E.U power switches are not offered for editing.
+  Specials().TrimPowerSwitchList();
+  EnableFeatureModes(*this);
 
   for (int cell = 0; cell < SetupImage::kCellCount; ++cell) {
     SETUP_DATA_LABEL(cell).SetCaption(AddressText(SetupImage::kFirstAddress + cell));

@@ -17,15 +17,21 @@ std::string TwoDigits(std::string text) { return text.size() == 1 ? "0" + text :
 
 }  // namespace
 
+std::span<const UnitInformationRow> UnitInformationRows() {
+  // The language file names the labels by their Label1 elements.
+  static constexpr UnitInformationRow kRows[] = {
+      {"RC_ID_CODE", "Label1(24)", "  ID-Code         :"}, {"SERIAL_NUMBER_TXT", "Label1(61)", "Serial Number:"},
+      {"TX_DATE", "Label1(42)", "   Tx-Date :"},          {"RX_DATE", "Label1(62)", "   Rx-Date :"},
+      {"RC_MODETYPES", "Label1(60)", "  Model             :"},
+  };
+  return kRows;
+}
+
 void BuildUnitInformation(ControlSet& controls) {
   controls.Add<Frame>("REMOTE_FUNC", "R/C INFORMATION");
-  const std::pair<const char*, const char*> fields[] = {
-      {"RC_ID_CODE", "  ID-Code         :"}, {"SERIAL_NUMBER_TXT", "Serial Number:"}, {"TX_DATE", "   Tx-Date :"},
-      {"RX_DATE", "   Rx-Date :"},         {"RC_MODETYPES", "  Model             :"},
-  };
-  for (const auto& [name, caption] : fields) {
-    controls.Add<Label>(std::string(name) + "_LABEL", caption);
-    controls.Add<TextField>(name);
+  for (const UnitInformationRow& row : UnitInformationRows()) {
+    controls.Add<Label>(row.label, row.caption);
+    controls.Add<TextField>(row.field);
   }
   // Front views of the two transmitters; the unit's type decides which shows.
   controls.Add<Picture>("Picture1");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,14 @@ class MainWindow;
 // production dates and the model of the unit last read or loaded. These
 // fields only display; the ID code changes only with the image.
 void BuildUnitInformation(ControlSet& controls);
+
+// Each display field with the label beside it, in the frame's order.
+struct UnitInformationRow {
+  const char* field;
+  const char* label;
+  const char* caption;
+};
+std::span<const UnitInformationRow> UnitInformationRows();
 
 // The digit of a code byte text; for a text that is no code byte it says so
 // in a message and in SERIAL_NUMBER_TXT, and gives the error text instead.

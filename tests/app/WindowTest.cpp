@@ -46,10 +46,10 @@ class WindowTest : public ::testing::Test {
 
 TEST_F(WindowTest, TypedCellReachesTheModel) {
   OpenMemoryTab();
-  QLineEdit* cell = Cell(0x90);
+  QLineEdit* cell = Cell(0x94);  // a byte that no start-up default fills
   ASSERT_NE(cell, nullptr);
   QTest::keyClicks(cell, "4c");
-  EXPECT_EQ(model_.Image().ReadImageByte(0x1090), 0x4C);
+  EXPECT_EQ(model_.Image().ReadImageByte(0x1094), 0x4C);
 }
 
 TEST_F(WindowTest, CellRefusesNonHexAndThirdCharacter) {
@@ -169,6 +169,7 @@ TEST_F(WindowTest, ScreenshotsOfTheWindow) {
 
 TEST_F(WindowTest, TransmitterPictureFollowsTheUnitType) {
   std::unique_ptr<QWidget> pictures(BuildTransmitterPictures(model_));
+  QDir().mkpath("screenshots");
   pictures->resize(160, 400);
   pictures->show();
   auto* standard = pictures->findChild<QWidget*>("Picture1");

@@ -33,7 +33,7 @@ dump
   EXPECT_EQ(dump["cells"]["10A0"], "4C");
   EXPECT_EQ(dump["cells"]["10A1"], "08");
   EXPECT_EQ(dump["cells"]["1091"], "B7");
-  EXPECT_EQ(dump["cells"]["1092"], "");
+  EXPECT_EQ(dump["cells"]["1094"], "") << "no default fills it";
   EXPECT_EQ(dump["controls"]["SETUP_DATA_LABEL(145)"]["caption"], "1091");
   EXPECT_EQ(dump["controls"]["SSTab1"]["kind"], "tab");
   EXPECT_EQ(dump["controls"]["mnuexit"]["caption"], "Exit");

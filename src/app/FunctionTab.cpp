@@ -1,0 +1,158 @@
+#include "app/FunctionTab.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Bindings.h"
+#include "app/ModelWidgets.h"
+#include "app/PairEditorsView.h"
+#include "app/TransmitterPictures.h"
+#include "editor/MainWindow.h"
+#include "editor/UnitInformation.h"
+
+namespace k9r {
+
+namespace {
+
+// One row height for every list, button and field: the six-pair unit shows
+// six pair editors and must still fit 800x600.
+constexpr int kRowHeight = 20;
+
+QGridLayout* GroupGrid(QGroupBox* group) {
+  auto* grid = new QGridLayout(group);
+  grid->setContentsMargins(6, 2, 6, 4);
+  grid->setHorizontalSpacing(10);
+  grid->setVerticalSpacing(2);
+  return grid;
+}
+
+QWidget* ReceiverGroup(MainWindow& model) {
+  QGroupBox* group = GroupWidget(model, "RC_INFOMATION");
+  QGridLayout* grid = GroupGrid(group);
+  // The inching time belongs to the Inching / Acceleration power-on mode.
+  auto* powerOn = new QWidget;
+  QHBoxLayout* powerOnRow = TightRow(powerOn);
+  powerOnRow->addWidget(SettingRow(model, "Power-On Mode", "POWER_ON_MODE"));
+  QWidget* inching = ContainerWidget(model, "INCHINE_TIMES");
+  QHBoxLayout* inchingRow = TightRow(inching);
+  inchingRow->addWidget(ListWidget(model, "TIME_INCHING"));
+  inchingRow->addWidget(SecondsUnit());
+  powerOnRow->addWidget(inching);
+  powerOnRow->addStretch();
+  grid->addWidget(powerOn, 0, 0);
+  grid->addWidget(SettingRow(model, "Power Switch", "POWER_ON_OFF_SW"), 1, 0);
+  grid->addWidget(SettingRow(model, "Remote ID Set", "REMOTE_SET_SW"), 2, 0);
+  grid->addWidget(SettingRow(model, "Passive Action", "PASSIVE_ACT"), 3, 0);
+  grid->addWidget(SettingRow(model, "Passive EMS", "PASSIVE_EMS_time", {}, true), 4, 0);
+  grid->addWidget(SettingRow(model, "Auto-Off Time", "AUTO_OFF_RX_TIMES", "AUTO_OFF_RX_TIMES_BOX"), 5, 0);
+  grid->setRowStretch(6, 1);
+  return group;
+}
+
+QWidget* TransmitterGroup(MainWindow& model) {
+  QGroupBox* group = GroupWidget(model, "TRANSMETER_FUNC_BOX");
+  QGridLayout* grid = GroupGrid(group);
+  grid->addWidget(SettingRow(model, "Transmission", "TRANSMIT_MODE"), 0, 0);
+  grid->addWidget(SettingRow(model, "Auto-Off", "AUTO_OFF_TX_SW"), 1, 0);
+  grid->addWidget(SettingRow(model, "Auto-Off Time", "AUTO_OFF_TX_TIMES", "AUTO_OFF_TX_TIMES_BOX"), 2, 0);
+  grid->addWidget(SettingRow(model, "Save Power", "SAVE_POWER_SW"), 3, 0);
+  grid->addWidget(SettingRow(model, "LED", "LED_ON_OFF_SW"), 4, 0);
+  grid->addWidget(SettingRow(model, "LED Off Time", "LED_OFF_TIME", "LED_TIMESBOX", true), 5, 0);
+  grid->setRowStretch(6, 1);
+  return group;
+}
+
+// The START key's emergency-stop choice (shown with the Toggle power-on
+// mode) and the standard unit's F1 key.
+QWidget* StartAndF1Group(MainWindow& model) {
+  QGroupBox* group = GroupWidget(model, "START_FUNC");
+  auto* column = new QVBoxLayout(group);
+  column->setContentsMargins(6, 2, 6, 4);
+  column->setSpacing(2);
+
+  auto* startRow = new QWidget;
+  QHBoxLayout* start = TightRow(startRow);
+  QLabel* startLabel = LayoutText("START KEY ");
+  QComboBox* startEms = ListWidget(model, "R0_KEY_EMS");
+  FollowVisibility(startLabel, startEms);
+  start->addWidget(startLabel);
+  start->addWidget(startEms);
+  start->addStretch();
+  column->addWidget(startRow);
+
+  auto* f1Row = new QWidget;
+  QHBoxLayout* f1 = TightRow(f1Row);
+  f1->addWidget(LabelWidget(model, "Label1(87)"));
+  f1->addWidget(ListWidget(model, "F1_MODE"));
+  f1->addStretch();
+  column->addWidget(f1Row);
+  column->addWidget(ListWidget(model, "CONTROL_FUNC_F1"), 0, Qt::AlignRight);
+
+  QWidget* delay = ContainerWidget(model, "ACCDELAY_DOWN_F1");
+  QHBoxLayout* delayRow = TightRow(delay);
+  delayRow->addWidget(LabelWidget(model, "Label1(64)"));
+  delayRow->addWidget(ListWidget(model, "TIME_ACCDELAY_DN_F1"));
+  delayRow->addWidget(LabelWidget(model, "Label1(70)"));
+  delayRow->addStretch();
+  column->addWidget(delay);
+  column->addStretch();
+  return group;
+}
+
+// Each field under its label: the column beside the pair editors is narrow.
+QWidget* UnitInformationGroup(MainWindow& model) {
+  QGroupBox* group = GroupWidget(model, "REMOTE_FUNC");
+  auto* column = new QVBoxLayout(group);
+  column->setContentsMargins(6, 2, 6, 4);
+  column->setSpacing(0);
+  for (const UnitInformationRow& row : UnitInformationRows()) {
+    column->addWidget(LabelWidget(model, row.label));
+    auto* field = new QLineEdit;
+    field->setReadOnly(true);
+    BindTextField(field, model.Controls().Get<TextField>(row.field));
+    column->addWidget(field);
+  }
+  return group;
+}
+
+}  // namespace
+
+void BuildFunctionTab(QWidget* page, MainWindow& model, QWidget* commandFrame) {
+  // The window packs all of this into 800x600; a slightly smaller font
+  // keeps it readable there.
+  QFont compact = page->font();
+  compact.setPointSizeF(compact.pointSizeF() * 0.85);
+  page->setFont(compact);
+
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(4, 4, 4, 2);
+  layout->setSpacing(4);
+
+  auto* top = new QHBoxLayout;
+  top->setSpacing(6);
+  top->addWidget(BuildPairEditors(model, compact), 0, Qt::AlignTop);
+  auto* side = new QVBoxLayout;
+  side->setSpacing(4);
+  side->addWidget(StartAndF1Group(model));
+  side->addWidget(UnitInformationGroup(model));
+  side->addStretch();
+  top->addLayout(side, 1);
+  layout->addLayout(top, 1);
+
+  auto* bottom = new QHBoxLayout;
+  bottom->setSpacing(6);
+  bottom->addWidget(ReceiverGroup(model));
+  bottom->addWidget(TransmitterGroup(model));
+  bottom->addWidget(BuildTransmitterPictures(model), 1);
+  bottom->addWidget(commandFrame, 0, Qt::AlignBottom);
+  layout->addLayout(bottom);
+
+  for (QWidget* row : page->findChildren<QComboBox*>()) row->setFixedHeight(kRowHeight);
+  for (QWidget* row : page->findChildren<QLineEdit*>()) row->setFixedHeight(kRowHeight);
+  for (QWidget* row : page->findChildren<QPushButton*>()) row->setFixedHeight(kRowHeight + 2);
+}
+
+}  // namespace k9r

@@ -1,0 +1,212 @@
+#include "editor/PairEditing.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "core/ByteMap.h"
+#include "editor/MainWindow.h"
+#include "editor/ModePanel.h"
+
+namespace k9r {
+
+namespace {
+
+constexpr int kEnterKey = 13;
+
+constexpr const char* kPairButtonCaptions[bytemap::kPairCount] = {
+    "Up / Down", "  East  / West ", " South / North ", "    R1 /  R2", "   R3 /  R4 ", "   R5 /  R6 ",
+};
+
+// Label1 elements of the delay captions, by pair.
+struct DelayCaptionLabels {
+  int accDelay;
+  int delayTimes;
+};
+constexpr DelayCaptionLabels kDelayCaptionLabels[bytemap::kPairCount] = {
+    {20, 0}, {4, 79}, {11, 83}, {29, 84}, {37, 85}, {74, 73},
+};
+
+// The design-time lists of pair 5 come from an older layout; a language
+// file gives pair 5 the items of the other pairs.
+struct PairListItems {
+  std::vector<std::string> firstKey;
+  std::vector<std::string> secondKey;
+  std::vector<std::string> interlock;
+  int modeCount;
+};
+
+const PairListItems& ListItemsOfPair(int pair) {
+  static const PairListItems kStandard{
+      {"Normal", "Toggle", "Dual Motor", "Combination", "3 Speed", "Digital 4S", "On", "Dual Motor(1)"},
+      {"Normal", "Toggle", "Dual Motor", "Combination", "3 Speed", "Digital 4S", "Off", "Dual Motor(1)"},
+      {"Interlock", "Non-Interlock", "Control by EMS", "Bypass EMS"},
+      25,
+  };
+  static const PairListItems kPairFive{
+      {"NORMAL", "TOGGLE", "SYNC", "SPECIAL1", "SPECIAL2", "SPECIAL3", "SPECIAL4", "ON"},
+      {"NORMAL", "TOGGLE", "SYNC", "SPECIAL1", "SPECIAL2", "SPECIAL3", "SPECIAL4", "OFF"},
+      {"INTERLOCK", "NON INTERLOCK"},
+      20,
+  };
+  return pair == 5 ? kPairFive : kStandard;
+}
+
+std::vector<std::string> EmsItemsOfList(int index) {
+  if (index == 10) return {"CONTROL BY EMS", "BY PASS EMS"};
+  return {"Control by EMS", "Bypass EMS"};
+}
+
+std::string UpperCase(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
+  return text;
+}
+
+}  // namespace
+
+PairEditing::PairEditing(MainWindow& window) : window_(window) {
+  for (int pair = 0; pair < bytemap::kPairCount; ++pair) BuildPair(pair);
+  window_.Controls().Add<Frame>("PAIR5_FRAME").SetVisible(false);
+}
+
+void PairEditing::BuildPair(int pair) {
+  ControlSet& controls = window_.Controls();
+  const PairListItems& items = ListItemsOfPair(pair);
+
+  Button& pairButton = controls.Add<Button>(Indexed("FUNC_MODE_SELECT", pair), kPairButtonCaptions[pair]);
+  pairButton.OnClick([this, pair] { FUNC_MODE_SELECT_Click(pair); });
+  pairButton.OnKeyPress([this, pair](int& key) { FUNC_MODE_SELECT_KeyPress(pair, key); });
+
+  std::vector<std::string> modes;
+  for (int mode = 1; mode <= items.modeCount; ++mode) modes.push_back("Mode " + std::to_string(mode));
+  controls.Add<Choice>(Indexed("MODELTYPE_NO", pair), std::move(modes));
+  controls.Add<Choice>(Indexed("UP_FUNC", pair), items.firstKey);
+  controls.Add<Choice>(Indexed("DOWN_FUNC", pair), items.secondKey);
+  controls.Add<Choice>(Indexed("INTERLOCK_UD", pair), items.interlock).OnTextChange([this, pair] {
+    INTERLOCK_UD_Change(pair);
+  });
+  for (int index : {2 * pair, 2 * pair + 1}) {
+    controls.Add<Choice>(Indexed("CONTROL_FUNC_UD", index), EmsItemsOfList(index)).OnSelect([this, index] {
+      CONTROL_FUNC_UD_Click(index);
+    });
+  }
+
+  // A pair starts as Normal / Normal / Non-Interlock, which has no interlock delay.
+  controls.Add<Frame>(Indexed("INTERLOCK_DELAY_TIME_UPDN", pair)).SetVisible(false);
+  controls.Add<Frame>(Indexed("ACCDELAYUP", pair));
+  controls.Add<Label>(Indexed("ACCTEXT_up", pair), "Acc. Delay ");
+  controls.Add<Frame>(Indexed("ACCDELAY_DOWN", pair));
+  controls.Add<Label>(Indexed("Label1", kDelayCaptionLabels[pair].accDelay), "Acc. Delay ");
+  controls.Add<Label>(Indexed("Label1", kDelayCaptionLabels[pair].delayTimes), "Delay times ").SetVisible(false);
+}
+
+Button& PairEditing::FUNC_MODE_SELECT(int pair) const {
+  return window_.Controls().Get<Button>(Indexed("FUNC_MODE_SELECT", pair));
+}
+
+Choice& PairEditing::MODELTYPE_NO(int pair) const {
+  return window_.Controls().Get<Choice>(Indexed("MODELTYPE_NO", pair));
+}
+
+Choice& PairEditing::UP_FUNC(int pair) const { return window_.Controls().Get<Choice>(Indexed("UP_FUNC", pair)); }
+Choice& PairEditing::DOWN_FUNC(int pair) const { return window_.Controls().Get<Choice>(Indexed("DOWN_FUNC", pair)); }
+
+Choice& PairEditing::INTERLOCK_UD(int pair) const {
+  return window_.Controls().Get<Choice>(Indexed("INTERLOCK_UD", pair));
+}
+
+Choice& PairEditing::CONTROL_FUNC_UD(int index) const {
+  return window_.Controls().Get<Choice>(Indexed("CONTROL_FUNC_UD", index));
+}
+
+Frame& PairEditing::INTERLOCK_DELAY_TIME_UPDN(int pair) const {
+  return window_.Controls().Get<Frame>(Indexed("INTERLOCK_DELAY_TIME_UPDN", pair));
+}
+
+Frame& PairEditing::ACCDELAYUP(int pair) const { return window_.Controls().Get<Frame>(Indexed("ACCDELAYUP", pair)); }
+
+Frame& PairEditing::ACCDELAY_DOWN(int pair) const {
+  return window_.Controls().Get<Frame>(Indexed("ACCDELAY_DOWN", pair));
+}
+
+Label& PairEditing::AccDelayCaption(int pair) const {
+  return window_.Controls().Get<Label>(Indexed("Label1", kDelayCaptionLabels[pair].accDelay));
+}
+
+Label& PairEditing::DelayTimesCaption(int pair) const {
+  return window_.Controls().Get<Label>(Indexed("Label1", kDelayCaptionLabels[pair].delayTimes));
+}
+
+Frame& PairEditing::PairFiveFrame() const { return window_.Controls().Get<Frame>("PAIR5_FRAME"); }
+
+void PairEditing::FUNC_MODE_SELECT_Click(int index) {
+  MainWindowState& state = window_.State();
+  ModePanel& panel = window_.Panel();
+  state.BUTTON_MODEL = index;
+  panel.SELECT_MODETYPE().SetVisible(true);
+
+  if (index == 0) {
+    panel.SetCaptionsEnabled(15, 47, true);
+    if (state.new_3_function == 1) {
+      panel.SetCaptionsEnabled(48, 62, true);
+      panel.SetModeButtonsEnabled({18, 19}, true);
+    } else {
+      panel.SetCaptionsEnabled(57, 59, true);
+    }
+    panel.SetModeButtonsEnabled({6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 20, 21}, true);
+  } else {
+    panel.SetCaptionsEnabled(15, 59, false);
+    if (state.new_3_function == 1) {
+      panel.SetCaptionsEnabled(48, 62, true);
+      panel.SetCaptionsEnabled(57, 59, false);
+    }
+    panel.SetModeButtonsEnabled({6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 24}, false);
+  }
+
+  // The R-key group (Modes 20 and 21) starts at pair R1/R2 only.
+  const bool rKeyGroup = index == 3 && state.new_KOREA_function == 1;
+  panel.SetModeButtonsEnabled({20, 21}, rKeyGroup);
+  panel.SetCaptionsEnabled(48, 50, rKeyGroup);
+  panel.SetCaptionsEnabled(60, 62, rKeyGroup);
+
+  // The three-pair group (Mode 24) starts at pair South/North only.
+  const bool threePairGroup = index == 2 && state.new_GROUP_INTERLOCK == 1;
+  panel.SetModeButtonsEnabled({24}, threePairGroup);
+  panel.SetCaptionsEnabled(69, 71, threePairGroup);
+
+  panel.SetModeButtonsEnabled({25}, false);
+  panel.SetCaptionsEnabled(72, 74, false);
+}
+
+void PairEditing::FUNC_MODE_SELECT_KeyPress(int /*index*/, int& key) {
+  // Enter walks on through the pair buttons as Tab does.
+  if (key != kEnterKey) return;
+  window_.Ui().SendKeys("{tab}");
+  key = 0;
+}
+
+void PairEditing::INTERLOCK_UD_Change(int /*index*/) {
+  // The presets change the lists of several pairs while BUTTON_MODEL names
+  // the pair they work on; the frame of that pair is the one that follows.
+  const int pair = window_.State().BUTTON_MODEL;
+  const std::string text = UpperCase(INTERLOCK_UD(pair).Text());
+  if (text == "INTERLOCK") {
+    INTERLOCK_DELAY_TIME_UPDN(pair).SetVisible(true);
+  } else if (text == "NON-INTERLOCK") {
+    INTERLOCK_DELAY_TIME_UPDN(pair).SetVisible(false);
+  }
+}
+
+void PairEditing::CONTROL_FUNC_UD_Click(int index) {
+  const int selected = CONTROL_FUNC_UD(index).Index();
+  // Both keys of a pair share one bypass bit, so the partner list follows.
+  const int partner = index % 2 == 0 ? index + 1 : index - 1;
+  CONTROL_FUNC_UD(partner).Select(selected);
+  Select_EMS_Table(index, selected == 1 ? 1 : 0);
+}
+
+void PairEditing::Select_EMS_Table(int index, int value) {
+  if (index < 0 || index >= kEmsListCount) return;
+  window_.Image().SetImageBit(bytemap::PairFunctionAddress(index / 2), bytemap::kPairEmsBypassBit, value);
+}
+
+}  // namespace k9r
