@@ -21,6 +21,7 @@ class QtUserInterface : public UserInterface {
   std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
   void SetBusy(bool busy) override;
+  bool Busy() const override { return busy_; }
   void PumpEvents() override;
   ScreenSize GetScreenSize() override;
   bool IsAnotherInstanceRunning() override;

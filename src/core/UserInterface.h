@@ -37,6 +37,8 @@ class UserInterface {
 
   // The hourglass pointer during long operations.
   virtual void SetBusy(bool busy) = 0;
+  // Whether the hourglass shows: another operation is under way.
+  virtual bool Busy() const = 0;
   virtual void PumpEvents() = 0;
   virtual ScreenSize GetScreenSize() = 0;
   virtual bool IsAnotherInstanceRunning() = 0;

@@ -40,12 +40,6 @@ std::string ProgramFolder() {
   return error ? std::string() : self.parent_path().string();
 }
 
-std::string UserDataFolder() {
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::string(xdg) + "/k9r-setup";
-  if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.local/share/k9r-setup";
-  return {};
-}
-
 template <typename Content, typename Parser>
 DataFile<Content> FindAndParse(const std::string& given, const std::vector<std::string>& folders,
                                const char* fileName, const char* what, Parser parse) {
@@ -147,6 +141,12 @@ DataFile<std::optional<Bytes>> ParseLoaderPatchFile(std::istream& in, const std:
   }
   if (!fault.empty()) file.problem = "The loader patch file " + path + " is not usable: " + fault;
   return file;
+}
+
+std::string UserDataFolder() {
+  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::string(xdg) + "/k9r-setup";
+  if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.local/share/k9r-setup";
+  return {};
 }
 
 DataFileSearch DefaultDataFileSearch() {

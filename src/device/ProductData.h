@@ -50,6 +50,9 @@ struct DataFileSearch {
   std::vector<std::string> folders;
 };
 DataFileSearch DefaultDataFileSearch();
+// The user's data folder of this program: $XDG_DATA_HOME/k9r-setup, by
+// default ~/.local/share/k9r-setup; empty when neither is known.
+std::string UserDataFolder();
 
 struct ProductData {
   DataFile<LoaderPasswords> passwords;

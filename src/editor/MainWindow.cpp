@@ -1,13 +1,17 @@
 #include "editor/MainWindow.h"
 
+#include "device/NoSerialPort.h"
+#include "editor/ContactFields.h"
+#include "editor/DeviceLink.h"
 #include "editor/ModePanel.h"
 #include "editor/PairEditing.h"
+#include "editor/PortSelector.h"
+#include "editor/SetupFileCommands.h"
 #include "editor/SpecialFunctions.h"
 #include "editor/StartF1Keys.h"
 #include "editor/TimeLists.h"
 #include "editor/UnitInformation.h"
-#include "editor/ContactFields.h"
-#include "editor/SetupFileCommands.h"
+#include "editor/UnitTransfer.h"
 
 namespace k9r {
 
@@ -54,9 +58,30 @@ MainWindow::MainWindow(UserInterface& ui, Clock& clock) : ui_(ui), clock_(clock)
   BuildCells();
   InstallSetupFileCommands(*this);
   SetCommandAction(Command::Language, [this] { ChooseLanguage(); });
+  portSelector_ = std::make_unique<PortSelector>(*this);
+  noPort_ = std::make_unique<NoSerialPort>();
+  link_ = std::make_unique<DeviceLink>(*this, *noPort_, ProductData{});
+  unitTransfer_ = std::make_unique<UnitTransfer>(*this);
+  SetLinkPortCloser([this] { Rw().MSComm1().Close(); });
 }
 
 MainWindow::~MainWindow() = default;
+
+RW& MainWindow::Rw() const { return link_->Rw(); }
+
+void MainWindow::AttachSerialPort(SerialPort& port, ProductData productData) {
+  // The link keeps its port number; only the line under it changes.
+  const int portNumber = Rw().zzz;
+  Rw().MSComm1().Close();
+  link_ = std::make_unique<DeviceLink>(*this, port, std::move(productData));
+  Rw().zzz = portNumber;
+}
+
+void MainWindow::SetTitleNote(std::string note) {
+  titleNote_ = std::move(note);
+  Timer1_Timer(std::chrono::system_clock::now());
+}
+
 
 void MainWindow::BuildMenus() {
   struct Entry {

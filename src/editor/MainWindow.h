@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <map>
+#include <memory>
 #include <optional>
 #include <memory>
 #include <string>
@@ -16,11 +17,17 @@
 
 namespace k9r {
 
+class DeviceLink;
 class ModePanel;
 class PairEditing;
+class PortSelector;
+class RW;
+class SerialPort;
 class SpecialFunctions;
 class StartF1Keys;
 class TimeLists;
+class UnitTransfer;
+struct ProductData;
 
 enum class Command { Load, Save, Printer, Exit, ReadSetupData, WriteSetupData, Language, Ver };
 
@@ -52,6 +59,15 @@ class MainWindow {
   StartF1Keys& Keys() const { return *startF1Keys_; }
   SpecialFunctions& Specials() const { return *specialFunctions_; }
   ModePanel& Panel() const { return *modePanel_; }
+  // The port selector, and reading and writing a unit.
+  PortSelector& Ports() const { return *portSelector_; }
+  UnitTransfer& Transfer() const { return *unitTransfer_; }
+  // The programmer window RW: the device link. Until a front end attaches
+  // a serial port it has none, and every device operation finds no unit.
+  RW& Rw() const;
+  void AttachSerialPort(SerialPort& port, ProductData productData);
+  // A note the title bar carries after the clock ("DEMO UNIT ...").
+  void SetTitleNote(std::string note);
 
   Form& Window() const { return controls_.Get<Form>("K9R_SETUP_PROGRAM"); }
   TabStrip& SSTab1() const { return controls_.Get<TabStrip>("SSTab1"); }
@@ -138,6 +154,11 @@ class MainWindow {
   std::unique_ptr<StartF1Keys> startF1Keys_;
   std::unique_ptr<SpecialFunctions> specialFunctions_;
   std::unique_ptr<ModePanel> modePanel_;
+  std::unique_ptr<SerialPort> noPort_;
+  std::unique_ptr<DeviceLink> link_;
+  std::unique_ptr<PortSelector> portSelector_;
+  std::unique_ptr<UnitTransfer> unitTransfer_;
+  std::string titleNote_;
   std::map<Command, Handler> commandActions_;
   Handler closeLinkPort_;
   WindowPrinter* printer_ = nullptr;

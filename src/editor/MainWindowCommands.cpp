@@ -50,6 +50,7 @@ void MainWindow::Timer1_Timer(std::chrono::system_clock::time_point now) {
   localtime_r(&seconds, &local);
   std::ostringstream title;
   title << kVersionText << "  " << std::put_time(&local, "%m-%d-%Y") << "  " << std::put_time(&local, "%H:%M:%S");
+  if (!titleNote_.empty()) title << "   " << titleNote_;
   Window().SetCaption(title.str());
 }
 

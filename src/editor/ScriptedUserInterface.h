@@ -35,7 +35,6 @@ class ScriptedUserInterface : public UserInterface {
   void SetScreenSize(ScreenSize size) { screen_ = size; }
   void SetAnotherInstanceRunning(bool running) { anotherInstance_ = running; }
   bool QuitRequested() const { return quitRequested_; }
-  bool Busy() const { return busy_; }
   const std::vector<std::string>& SentKeys() const { return sentKeys_; }
 
   MessageAnswer ShowMessage(MessageIcon icon, const std::string& title, const std::string& text,
@@ -45,6 +44,7 @@ class ScriptedUserInterface : public UserInterface {
   std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
   void SetBusy(bool busy) override { busy_ = busy; }
+  bool Busy() const override { return busy_; }
   void PumpEvents() override {}
   ScreenSize GetScreenSize() override { return screen_; }
   bool IsAnotherInstanceRunning() override { return anotherInstance_; }
