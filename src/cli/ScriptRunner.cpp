@@ -6,7 +6,9 @@
 #include <ostream>
 
 #include "editor/ModelDump.h"
+#include "editor/PortSelector.h"
 #include "editor/SetupFileCommands.h"
+#include "editor/UnitTransfer.h"
 
 namespace k9r {
 
@@ -115,6 +117,14 @@ void ScriptRunner::RunLine(const std::vector<ScriptToken>& tokens, std::ostream&
     } else {
       LoadSetupFiles(window_, tokens[1].text);
     }
+  } else if (action == "port") {
+    ExpectCount(tokens, 2, "port NAME");
+    UsePort(tokens[1].text);
+  } else if (action == "demo") {
+    UseDemoUnit(tokens);
+  } else if (action == "decode") {
+    ExpectCount(tokens, 1, "decode");
+    Decode();
   } else if (action == "tick") {
     ExpectCount(tokens, 1, "tick");
     window_.Timer1_Timer(std::chrono::system_clock::now());
@@ -189,6 +199,42 @@ void ScriptRunner::TypeIntoCell(const std::string& address, const std::string& t
   CellField& cell = window_.SETUP_DATA_TXTBOX(CellOfAddressText(address));
   if (!cell.Enabled()) throw ScriptError("cell " + address + " is disabled");
   cell.Type(text);
+}
+
+void ScriptRunner::UsePort(const std::string& name) {
+  if (name.empty()) throw ScriptError("usage: port NAME (COMn or a device path)");
+  clock_.UseRealTime(true);
+  window_.AttachSerialPort(realPort_, LoadProductData(DefaultDataFileSearch()));
+  window_.Ports().ShowPortForThisRun(name);
+  clock_.Virtual().OnPump({});  // the demo unit's port listens no more
+  demoUnit_.reset();
+}
+
+void ScriptRunner::UseDemoUnit(const std::vector<ScriptToken>& tokens) {
+  bool sixPair = false;
+  bool erased = false;
+  for (std::size_t i = 1; i < tokens.size(); ++i) {
+    if (tokens[i].text == "six-pair" && !tokens[i].quoted) {
+      sixPair = true;
+    } else if (tokens[i].text == "erased" && !tokens[i].quoted) {
+      erased = true;
+    } else {
+      throw ScriptError("usage: demo [six-pair] [erased]");
+    }
+  }
+  clock_.UseRealTime(false);
+  auto unit = std::make_unique<sim::InProcessDemoUnit>(clock_.Virtual(), sim::FreshDemoMemory(sixPair, erased));
+  window_.AttachSerialPort(unit->Port(), sim::DemoProductData());
+  demoUnit_ = std::move(unit);
+  window_.Ports().ShowPortForThisRun(sim::InProcessDemoUnit::kPortName);
+}
+
+void ScriptRunner::Decode() {
+  // The cells as they stand, as a loaded file is decoded.
+  MainWindowState& state = window_.State();
+  state.LOADER_OLD_SETUP = 1;
+  window_.Transfer().READ_SETUP_DATA_Click();
+  state.LOADER_OLD_SETUP = 0;
 }
 
 void ScriptRunner::SetCells(const std::string& address, const std::string& digits) {

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "cli/ScriptClock.h"
 #include "cli/ScriptTokens.h"
-#include "core/Clock.h"
+#include "device/TermiosSerialPort.h"
 #include "editor/MainWindow.h"
 #include "editor/ScriptedUserInterface.h"
+#include "sim/DemoUnit.h"
 
 namespace k9r {
 
@@ -31,12 +34,17 @@ class ScriptRunner {
   void Answer(const std::vector<ScriptToken>& tokens);
   void TypeIntoCell(const std::string& address, const std::string& text);
   void SetCells(const std::string& address, const std::string& digits);
+  void UsePort(const std::string& name);
+  void UseDemoUnit(const std::vector<ScriptToken>& tokens);
+  void Decode();
 
   Control& UsableControl(const std::string& name);
 
   ScriptedUserInterface ui_;
-  VirtualClock clock_;
+  ScriptClock clock_;
   MainWindow window_;
+  TermiosSerialPort realPort_;
+  std::unique_ptr<sim::InProcessDemoUnit> demoUnit_;
 };
 
 }  // namespace k9r

@@ -6,6 +6,7 @@
 #include "cli/LinkCommand.h"
 #include "cli/PrintCommand.h"
 #include "cli/ScriptRunner.h"
+#include "cli/UnitCommand.h"
 #include "files/ProgramSettings.h"
 
 namespace {
@@ -18,6 +19,10 @@ void PrintUsage(std::ostream& out) {
          "                                the program, or ~/.config/k9r-setup where that is read-only)\n"
          "       k9r print [--window] --pdf OUT.pdf [--script FILE|-] [--landscape]\n"
          "                                print the window into a PDF (k9r print --help)\n"
+         "       k9r read --port PORT|--demo [--json]\n"
+         "                                read a unit and decode it as the window does (k9r read --help)\n"
+         "       k9r write --port PORT|--demo --image FILE [--yes]\n"
+         "                                write an image into a unit as the window does\n"
          "       k9r link read|write ...  read or write a unit through the device link alone\n";
 }
 
@@ -62,6 +67,7 @@ int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "script") return RunScript(argc, argv);
   if (command == "print") return k9r::RunPrintCommand(argc, argv);
+  if (command == "read" || command == "write") return k9r::RunUnitCommand(argc, argv, std::cin, std::cout, std::cerr);
   if (command == "link") return k9r::RunLinkCommand(argc, argv, std::cout, std::cerr);
   PrintUsage(command == "--help" || command == "-h" ? std::cout : std::cerr);
   return command == "--help" || command == "-h" ? 0 : 2;
