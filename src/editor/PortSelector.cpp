@@ -5,6 +5,7 @@
 #include "device/PortNames.h"
 #include "device/RW.h"
 #include "editor/MainWindow.h"
+#include "files/ProgramSettings.h"
 
 namespace k9r {
 
@@ -16,6 +17,7 @@ PortSelector::PortSelector(MainWindow& window) : window_(window) {
   Choice& list = controls.Add<Choice>("COM_PORT_SETUP", std::move(items));
   list.SetText(kDesignText);
   list.OnSelect([this] { COM_PORT_SETUP_Click(); });
+  window.SetPortSettingHandler([this](const PortSetting& setting) { ShowSavedPort(setting); });
 }
 
 Choice& PortSelector::COM_PORT_SETUP() const { return window_.Controls().Get<Choice>("COM_PORT_SETUP"); }
@@ -35,20 +37,44 @@ void PortSelector::AddPorts(const std::vector<std::string>& names) {
 
 void PortSelector::ShowPortForThisRun(const std::string& name) {
   AddPorts({name});
-  Choice& list = COM_PORT_SETUP();
   const std::string device = DeviceForPortName(name);
-  const auto& items = list.Items();
+  const auto& items = COM_PORT_SETUP().Items();
   const auto found = std::find_if(items.begin(), items.end(),
                                   [&](const std::string& item) { return DeviceForPortName(item) == device; });
+  SelectWithoutRemembering(static_cast<int>(found - items.begin()));
+}
+
+void PortSelector::ShowSavedPort(const PortSetting& setting) {
+  Choice& list = COM_PORT_SETUP();
+  SelectWithoutRemembering(0);  // "COM1"
+  if (!setting.devicePath.empty()) {
+    ShowPortForThisRun(setting.devicePath);
+    return;
+  }
+  // A number beyond the list still goes to the link, while the list keeps
+  // showing COM1.
+  if (setting.number <= list.ListCount()) SelectWithoutRemembering(setting.number - 1);
+  window_.Rw().zzz = setting.number;
+}
+
+void PortSelector::SelectWithoutRemembering(int index) {
   rememberChoice_ = false;
-  list.Select(static_cast<int>(found - items.begin()));
+  COM_PORT_SETUP().Select(index);
   rememberChoice_ = true;
 }
 
 void PortSelector::COM_PORT_SETUP_Click() {
   RW& link = window_.Rw();
   link.MSComm1().Close();
-  link.zzz = COM_PORT_SETUP().Index() + 1;
+  const int number = COM_PORT_SETUP().Index() + 1;
+  link.zzz = number;
+  if (!rememberChoice_ || number < 1) return;
+  // A COM port is remembered by its number, any other port by its path.
+  if (number <= kComPortCount) {
+    window_.Settings().WritePort(number);
+  } else {
+    window_.Settings().WritePortPath(COM_PORT_SETUP().Text());
+  }
 }
 
 }  // namespace k9r

@@ -8,6 +8,7 @@
 namespace k9r {
 
 class MainWindow;
+struct PortSetting;
 
 // The port selector COM_PORT_SETUP in the frame COM_SETUP: COM1-COM16 as
 // the technicians know them, then serial ports by device path (the
@@ -32,6 +33,10 @@ class PortSelector {
   void ShowPortForThisRun(const std::string& name);
 
  private:
+  // Start-up shows the port of setupCOM.txt and hands its number to the
+  // link; showing it is no new choice, so nothing is written back.
+  void ShowSavedPort(const PortSetting& setting);
+  void SelectWithoutRemembering(int index);
   void COM_PORT_SETUP_Click();
 
   MainWindow& window_;

@@ -29,6 +29,7 @@ bool IsSixPairModelByte(const std::string& modelByte) { return modelByte == "D2"
 UnitTransfer::UnitTransfer(MainWindow& window) : window_(window) {
   window.SetCommandAction(Command::ReadSetupData, [this] { READ_SETUP_DATA_Click(); });
   window.SetCommandAction(Command::WriteSetupData, [this] { WRITE_SETUP_DATA_Click(); });
+  window.SetLoadedImageDecoder([this] { READ_SETUP_DATA_Click(); });
 }
 
 RW& UnitTransfer::Link() const { return window_.Rw(); }

@@ -131,7 +131,7 @@ TEST(UnitScriptTest, APortThatIsNotThereGivesTheConnectionMessage) {
   ASSERT_EQ(run.status, 0) << run.err;
   const auto dump = nlohmann::json::parse(run.out);
   EXPECT_EQ(dump["controls"]["COM_PORT_SETUP"]["text"], "/dev/k9r-no-such-port");
-  EXPECT_NE(run.out.find("連線錯誤,請檢查連接狀態??"), std::string::npos);
+  EXPECT_NE(run.out.find("Connection error, please check the connection??"), std::string::npos) << run.out;
   EXPECT_EQ(dump["ended"], false);
 }
 
