@@ -153,9 +153,7 @@ Label& MainWindow::SETUP_DATA_LABEL(int cell) const {
   return controls_.Get<Label>(Indexed("SETUP_DATA_LABEL", cell));
 }
 
-void MainWindow::DecodeLoadedImage() {
-  if (loadedImageDecoder_) loadedImageDecoder_();
-}
+bool MainWindow::DecodeLoadedImage() { return !loadedImageDecoder_ || loadedImageDecoder_(); }
 
 void MainWindow::SetFocus(std::string name) {
   focused_ = std::move(name);

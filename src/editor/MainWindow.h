@@ -99,10 +99,12 @@ class MainWindow {
   void SetCommandAction(Command command, Handler action);
   void K9R_P1_Toolbar_ButtonClick(const std::string& key);
   // The image decoder registers how it decodes the cells as a loaded file
-  // (READ_SETUP_DATA_Click while LOADER_OLD_SETUP is 1). Until one is there
-  // a load leaves the cells filled and the controls as they were.
-  void SetLoadedImageDecoder(Handler decoder) { loadedImageDecoder_ = std::move(decoder); }
-  void DecodeLoadedImage();
+  // (READ_SETUP_DATA_Click while LOADER_OLD_SETUP is 1). It answers false
+  // when it refused the image, which the load then takes back. Until one is
+  // there a load leaves the cells filled and the controls as they were.
+  using ImageDecoder = std::function<bool()>;
+  void SetLoadedImageDecoder(ImageDecoder decoder) { loadedImageDecoder_ = std::move(decoder); }
+  bool DecodeLoadedImage();
 
   // Where the settings files are and which code page setup files use.
   ProgramSettings& Settings() { return settings_; }
@@ -162,7 +164,7 @@ class MainWindow {
   std::map<Command, Handler> commandActions_;
   Handler closeLinkPort_;
   WindowPrinter* printer_ = nullptr;
-  Handler loadedImageDecoder_;
+  ImageDecoder loadedImageDecoder_;
   ProgramSettings settings_;
   PortSetting linkPort_;
   // The language chosen in this run wins over setupLANG.txt, which may not

@@ -90,6 +90,30 @@ fs::path FindCompanion(const MainFileTable& table, const fs::path& mainFile, Com
   return IsFileExit(beside) ? beside : fs::path();
 }
 
+// The fields and cells a load fills, kept so that a setup the decoder
+// refuses can be taken back.
+class LoadedContent {
+ public:
+  explicit LoadedContent(MainWindow& window) : window_(window) {
+    for (const MainFileFieldLine& entry : kMainFileFieldLines) Keep(entry.field);
+    for (Companion remark : {Companion::DistributorRemark, Companion::UserRemark}) Keep(RemarkField(remark));
+    cells_ = UpperHalfCells(window);
+  }
+  void Restore() const {
+    for (const auto& [field, text] : fields_) SetControlText(window_.Controls(), field, text);
+    for (int i = 0; i < kImageFileCellCount; ++i) {
+      window_.Image().SetCellText(kFirstImageFileCell + i, cells_[static_cast<std::size_t>(i)]);
+    }
+  }
+
+ private:
+  void Keep(std::string_view field) { fields_.emplace_back(field, ControlText(window_.Controls(), field)); }
+
+  MainWindow& window_;
+  std::vector<std::pair<std::string_view, std::string>> fields_;
+  ImageFileCells cells_;
+};
+
 }  // namespace
 
 bool SaveSetupFiles(MainWindow& window, const fs::path& mainFile) {
@@ -120,6 +144,7 @@ bool LoadSetupFiles(MainWindow& window, const fs::path& mainFile) {
   }
   MainFileTable table = MainFileTableFromLines(*mainLines);
   ControlSet& controls = window.Controls();
+  const LoadedContent before(window);
 
   constexpr Companion kRemarks[] = {Companion::DistributorRemark, Companion::UserRemark};
   for (Companion remark : kRemarks) SetControlText(controls, RemarkField(remark), "");
@@ -160,8 +185,14 @@ bool LoadSetupFiles(MainWindow& window, const fs::path& mainFile) {
   }
 
   state.LOADER_OLD_SETUP = 1;
-  window.DecodeLoadedImage();
+  const bool accepted = window.DecodeLoadedImage();
   state.LOADER_OLD_SETUP = 0;
+  if (!accepted) {
+    // The decoder said why; the window goes back to the setup it showed.
+    before.Restore();
+    Report(window, Outcome::LoadFailed);
+    return false;
+  }
   Report(window, Outcome::Loaded);
   return true;
 }

@@ -29,12 +29,18 @@ bool IsSixPairModelByte(const std::string& modelByte) { return modelByte == "D2"
 UnitTransfer::UnitTransfer(MainWindow& window) : window_(window) {
   window.SetCommandAction(Command::ReadSetupData, [this] { READ_SETUP_DATA_Click(); });
   window.SetCommandAction(Command::WriteSetupData, [this] { WRITE_SETUP_DATA_Click(); });
-  window.SetLoadedImageDecoder([this] { READ_SETUP_DATA_Click(); });
+  window.SetLoadedImageDecoder([this] {
+    READ_SETUP_DATA_Click();
+    return lastImageAccepted_;
+  });
 }
 
 RW& UnitTransfer::Link() const { return window_.Rw(); }
 
-void UnitTransfer::READ_SETUP_DATA_Click() { lastReadDecoded_ = RunDecode() == RunEnd::Decoded; }
+void UnitTransfer::READ_SETUP_DATA_Click() {
+  lastImageAccepted_ = false;
+  lastReadDecoded_ = RunDecode() == RunEnd::Decoded;
+}
 
 UnitTransfer::RunEnd UnitTransfer::RunDecode() {
   MarkUnitInformationFields(window_);
@@ -43,6 +49,7 @@ UnitTransfer::RunEnd UnitTransfer::RunDecode() {
   std::optional<Model> modelFlag;
   if (readUnit && !ReadUnit(modelFlag, before)) return RunEnd::Stopped;
   if (!IdentifyImage(modelFlag, readUnit, before)) return RunEnd::Stopped;
+  lastImageAccepted_ = true;
   DecodeFields();
   return RunEnd::Decoded;
 }

@@ -62,6 +62,7 @@ class UnitTransfer {
   // repaired again.
   bool repairRunning_ = false;
   bool lastReadDecoded_ = false;
+  bool lastImageAccepted_ = false;
 };
 
 }  // namespace k9r

@@ -1,6 +1,9 @@
 // Reading a unit into the editor: identification, layouts, refusals, the
 // repair of an erased unit, and reads that end early.
+#include "TempFolder.h"
 #include "UnitFixture.h"
+#include "editor/ControlText.h"
+#include "editor/SetupFileCommands.h"
 #include "device/DefaultImages.h"
 
 namespace k9r {
@@ -154,6 +157,22 @@ TEST_F(ReadUnitTest, ALoadedSixPairSetupKeepsItsModelTypeWhateverItsIdCode) {
   EXPECT_EQ(Text("RC_MODETYPES"), " K9R-16A/B");
   EXPECT_TRUE(Visible("Picture2"));
   EXPECT_FALSE(Visible("Picture1"));
+}
+
+TEST_F(EarlierSetupTest, ALoadedSetupOfNoKnownTypeIsTakenBackWhole) {
+  k9r::testing::TempFolder folder;
+  {
+    MainWindow other{ui, clock};
+    SetControlText(other.Controls(), "USER_COMPANY", "Other Crane Ltd");
+    for (int cell = 128; cell < 256; ++cell) other.Image().SetCellText(cell, "55");
+    SaveSetupFiles(other, folder / "other.K9S");
+  }
+  SetControlText(window.Controls(), "USER_COMPANY", "Our Hoist Co");
+  EXPECT_FALSE(LoadSetupFiles(window, folder / "other.K9S"));
+  ExpectEditorAsBefore();
+  EXPECT_EQ(ControlText(window.Controls(), "USER_COMPANY"), "Our Hoist Co");
+  EXPECT_TRUE(Shown("The ID code 44444444 is of no known type"));
+  EXPECT_EQ(ui.Records().back().text, "Reading is failed..");
 }
 
 }  // namespace

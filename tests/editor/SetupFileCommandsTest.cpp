@@ -31,7 +31,10 @@ class Window {
     for (const char* name : {"SERIAL_NUMBER_TXT", "TX_DATE", "RX_DATE", "RC_MODETYPES"}) {
       if (!model.Controls().Find(name)) model.Controls().Add<TextField>(name);
     }
-    model.SetLoadedImageDecoder([this] { decodes.push_back(model.State().LOADER_OLD_SETUP); });
+    model.SetLoadedImageDecoder([this] {
+      decodes.push_back(model.State().LOADER_OLD_SETUP);
+      return true;
+    });
   }
   std::string Text(std::string_view name) const { return ControlText(model.Controls(), name); }
   void Set(std::string_view name, std::string text) { SetControlText(model.Controls(), name, std::move(text)); }
