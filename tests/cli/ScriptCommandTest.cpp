@@ -74,7 +74,8 @@ TEST(ScriptCommandTest, SavesAndLoadsSetupFilesWithoutDialogs) {
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   std::string script = "startup\ntype USER_COMPANY \"Kranbau Nord\"\ntype DISTRIBUTOR_CH \"1234\"\n";
-  script += "setcells 1080 " + std::string(256, 'F') + "\ncell 10A0 \"4C\"\n";
+  // The ID 24000000 makes the image one the load's decoding takes.
+  script += "setcells 1080 3355" + std::string(252, 'F') + "\ncell 10A0 \"4C\"\n";
   script += "save \"" + folder + "/crane.K9S\"\n";
   const RunResult saved = RunK9r("script -", script + "dump\n");
   ASSERT_EQ(saved.status, 0) << saved.err;
