@@ -143,12 +143,16 @@ void BindContainer(QWidget* widget, Control& control) {
 void BindTextField(QLineEdit* widget, TextField& field) {
   widget->setObjectName(ToQt(field.Name()));
   if (field.MaxLength() > 0) widget->setMaxLength(field.MaxLength());
-  auto refresh = [widget, &field] {
+  const QPalette defaultPalette = widget->palette();
+  auto refresh = [widget, &field, defaultPalette] {
     const QString text = ToQt(field.Text());
     if (widget->text() != text) {
       const QSignalBlocker blocker(widget);
       widget->setText(text);
     }
+    QPalette palette = defaultPalette;
+    if (const auto rgb = field.BackColor()) palette.setColor(QPalette::Base, QColor::fromRgb(static_cast<QRgb>(*rgb)));
+    widget->setPalette(palette);
     ShowCommonState(widget, field);
   };
   refresh();

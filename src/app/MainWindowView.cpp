@@ -180,6 +180,23 @@ void MainWindowView::BuildTabs() {
 QWidget* MainWindowView::BuildCommandFrame() {
   auto* frame = new QWidget;
   auto* layout = new QGridLayout(frame);
+  auto* ports = new QGroupBox;
+  BindFrame(ports, model_.Controls().Get<Frame>("COM_SETUP"));
+  auto* portLayout = new QVBoxLayout(ports);
+  portLayout->setContentsMargins(4, 2, 4, 4);
+  portLayout->setSpacing(2);
+  auto* portList = new QComboBox;
+  BindChoice(portList, model_.Controls().Get<Choice>("COM_PORT_SETUP"));
+  portList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  portList->setMinimumContentsLength(8);
+  portLayout->addWidget(portList);
+  // The demo unit says so in red under the list.
+  auto* note = new QLabel;
+  BindLabel(note, model_.Controls().Get<Label>("LINK_NOTE"));
+  note->setAlignment(Qt::AlignCenter);
+  note->setStyleSheet("color: #b00000; font-weight: bold;");
+  portLayout->addWidget(note);
+
   auto* read = new QPushButton;
   BindButton(read, model_.Controls().Get<Button>("READ_SETUP_DATA"));
   auto* write = new QPushButton;
@@ -188,12 +205,15 @@ QWidget* MainWindowView::BuildCommandFrame() {
   BindButton(print, model_.Controls().Get<Button>("PRINTER_MAIN"));
   auto* progress = new QProgressBar;
   BindProgress(progress, model_.ProgressBar1());
-  // One column: the frame shares its row with the unit settings.
+  // One column: the frame shares its row with the unit settings, and must
+  // not be taller than they are.
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(read, 0, 0);
-  layout->addWidget(write, 1, 0);
-  layout->addWidget(print, 2, 0);
-  layout->addWidget(progress, 3, 0);
+  layout->setVerticalSpacing(3);
+  layout->addWidget(ports, 0, 0);
+  layout->addWidget(read, 1, 0);
+  layout->addWidget(write, 2, 0);
+  layout->addWidget(print, 3, 0);
+  layout->addWidget(progress, 4, 0);
   return frame;
 }
 

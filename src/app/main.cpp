@@ -96,6 +96,7 @@ int main(int argc, char** argv) {
     model.AttachSerialPort(port, k9r::sim::DemoProductData());
     model.Ports().ShowPortForThisRun(demoUnit.TerminalPath());
     model.SetTitleNote("[DEMO UNIT: simulated, no hardware]");
+    model.Ports().SetNote("DEMO UNIT");
     std::cerr << "k9r-setup: demo unit on " << demoUnit.TerminalPath() << ", its memory in " << memoryFile << "\n";
   } else {
     model.AttachSerialPort(port, k9r::LoadProductData(k9r::DefaultDataFileSearch()));

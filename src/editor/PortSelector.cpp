@@ -17,12 +17,20 @@ PortSelector::PortSelector(MainWindow& window) : window_(window) {
   Choice& list = controls.Add<Choice>("COM_PORT_SETUP", std::move(items));
   list.SetText(kDesignText);
   list.OnSelect([this] { COM_PORT_SETUP_Click(); });
+  controls.Add<Label>("LINK_NOTE").SetVisible(false);
   window.SetPortSettingHandler([this](const PortSetting& setting) { ShowSavedPort(setting); });
 }
 
 Choice& PortSelector::COM_PORT_SETUP() const { return window_.Controls().Get<Choice>("COM_PORT_SETUP"); }
 
 Frame& PortSelector::COM_SETUP() const { return window_.Controls().Get<Frame>("COM_SETUP"); }
+
+Label& PortSelector::LINK_NOTE() const { return window_.Controls().Get<Label>("LINK_NOTE"); }
+
+void PortSelector::SetNote(const std::string& note) {
+  LINK_NOTE().SetCaption(note);
+  LINK_NOTE().SetVisible(!note.empty());
+}
 
 void PortSelector::AddPorts(const std::vector<std::string>& names) {
   Choice& list = COM_PORT_SETUP();

@@ -23,6 +23,10 @@ class PortSelector {
 
   Choice& COM_PORT_SETUP() const;
   Frame& COM_SETUP() const;
+  // A short line under the list about the port in use (LINK_NOTE);
+  // hidden while empty.
+  Label& LINK_NOTE() const;
+  void SetNote(const std::string& note);
 
   // Appends the ports the list does not hold yet (COMn of COM1-COM16 and
   // their device paths are there already).
