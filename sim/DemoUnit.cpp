@@ -37,6 +37,11 @@ std::string DemoMemoryFile() {
   return (folder.empty() ? std::string(".") : folder) + "/demo-unit.txt";
 }
 
+std::string DemoBackupFolder() {
+  const std::string folder = UserDataFolder();
+  return folder.empty() ? std::string() : folder + "/demo-backups";
+}
+
 std::optional<UnitMemory> LoadDemoMemory(const std::string& path, std::string& error) {
   if (!std::filesystem::exists(path)) return FreshDemoMemory();
   return UnitMemory::Load(path, error);

@@ -33,6 +33,9 @@ UnitMemory FreshDemoMemory(bool sixPair = false, bool erasedSettings = false);
 // Where the demo unit of the window and of `k9r ... --demo` keeps its memory
 // between runs: demo-unit.txt in the user's data folder.
 std::string DemoMemoryFile();
+// The demo unit's reads are kept apart from real units': demo-backups in
+// the user's data folder.
+std::string DemoBackupFolder();
 // The memory kept in path, or a fresh unit when there is none yet; nullopt
 // with a reason when the file is there but unusable.
 std::optional<UnitMemory> LoadDemoMemory(const std::string& path, std::string& error);

@@ -12,6 +12,7 @@
 #include "device/TermiosSerialPort.h"
 #include "editor/MainWindow.h"
 #include "editor/PortSelector.h"
+#include "editor/UnitTransfer.h"
 #include "files/ProgramSettings.h"
 #include "report/QtWindowPrinter.h"
 #include "sim/DemoUnit.h"
@@ -94,12 +95,14 @@ int main(int argc, char** argv) {
       return 1;
     }
     model.AttachSerialPort(port, k9r::sim::DemoProductData());
+    model.Transfer().SetBackupFolder(k9r::sim::DemoBackupFolder());
     model.Ports().ShowPortForThisRun(demoUnit.TerminalPath());
     model.SetTitleNote("[DEMO UNIT: simulated, no hardware]");
     model.Ports().SetNote("DEMO UNIT");
     std::cerr << "k9r-setup: demo unit on " << demoUnit.TerminalPath() << ", its memory in " << memoryFile << "\n";
   } else {
     model.AttachSerialPort(port, k9r::LoadProductData(k9r::DefaultDataFileSearch()));
+    model.Transfer().SetBackupFolder(k9r::UnitBackupFolder());
     if (!options.port.empty()) model.Ports().ShowPortForThisRun(options.port);
   }
   view.show();

@@ -150,12 +150,14 @@ int RunUnitCommand(int argc, char** argv, std::istream& in, std::ostream& out, s
     }
     demoUnit = std::make_unique<sim::InProcessDemoUnit>(virtualClock, *memory);
     window.AttachSerialPort(demoUnit->Port(), sim::DemoProductData());
+    window.Transfer().SetBackupFolder(sim::DemoBackupFolder());
     window.Ports().ShowPortForThisRun(sim::InProcessDemoUnit::kPortName);
   } else {
     DataFileSearch search = DefaultDataFileSearch();
     search.passwordsFile = arguments.values["--passwords"];
     search.patchFile = arguments.values["--patch"];
     window.AttachSerialPort(port, LoadProductData(search));
+    window.Transfer().SetBackupFolder(UnitBackupFolder());
     window.Ports().ShowPortForThisRun(arguments.values["--port"]);
   }
 

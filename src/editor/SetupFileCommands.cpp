@@ -116,8 +116,7 @@ class LoadedContent {
 
 }  // namespace
 
-bool SaveSetupFiles(MainWindow& window, const fs::path& mainFile) {
-  BusyPointer busy(window.Ui());
+bool WriteSetupFiles(MainWindow& window, const fs::path& mainFile) {
   const std::string codePage = window.Settings().CodePage();
   bool written = WriteTextLines(mainFile, MainFileLines(window, mainFile), codePage);
   for (Companion remark : {Companion::DistributorRemark, Companion::UserRemark}) {
@@ -125,8 +124,13 @@ bool SaveSetupFiles(MainWindow& window, const fs::path& mainFile) {
     written = written && WriteTextLines(CompanionPathForSave(mainFile, remark), lines, codePage);
   }
   const auto imageLine = BuildImageLine(UpperHalfCells(window));
-  written = written && imageLine &&
-            WriteTextLines(CompanionPathForSave(mainFile, Companion::Image), {*imageLine}, codePage);
+  return written && imageLine &&
+         WriteTextLines(CompanionPathForSave(mainFile, Companion::Image), {*imageLine}, codePage);
+}
+
+bool SaveSetupFiles(MainWindow& window, const fs::path& mainFile) {
+  BusyPointer busy(window.Ui());
+  const bool written = WriteSetupFiles(window, mainFile);
   Report(window, written ? Outcome::Saved : Outcome::SaveFailed);
   return written;
 }

@@ -15,6 +15,9 @@ void OPEN_OLD_SETUP(MainWindow& window);
 // message is shown as in the window. True when the files were written or
 // loaded whole.
 bool SaveSetupFiles(MainWindow& window, const std::filesystem::path& mainFile);
+// Writes the four files without a word to the user: false when any of them
+// could not be written.
+bool WriteSetupFiles(MainWindow& window, const std::filesystem::path& mainFile);
 bool LoadSetupFiles(MainWindow& window, const std::filesystem::path& mainFile);
 
 // Registers Save and Load as the window's commands.

@@ -3,6 +3,8 @@
 // controls are set from the bytes.
 #include "editor/UnitTransfer.h"
 
+#include <chrono>
+
 #include "device/RW.h"
 #include "editor/MainWindow.h"
 #include "editor/UnitInformation.h"
@@ -48,8 +50,11 @@ UnitTransfer::RunEnd UnitTransfer::RunDecode() {
   const bool readUnit = window_.State().LOADER_OLD_SETUP == 0;
   std::optional<Model> modelFlag;
   if (readUnit && !ReadUnit(modelFlag, before)) return RunEnd::Stopped;
-  if (!IdentifyImage(modelFlag, readUnit, before)) return RunEnd::Stopped;
+  const Identified identified = IdentifyImage(modelFlag, readUnit, before);
+  if (identified == Identified::Refused) return RunEnd::Stopped;
   lastImageAccepted_ = true;
+  // The nested run of a repair has kept what it read.
+  if (readUnit && identified == Identified::Known) KeepBackup();
   DecodeFields();
   return RunEnd::Decoded;
 }
@@ -113,19 +118,20 @@ bool UnitTransfer::ReadUnit(std::optional<Model>& modelFlag, const EditorState& 
   return true;
 }
 
-bool UnitTransfer::IdentifyImage(const std::optional<Model>& modelFlag, bool unitRead, const EditorState& before) {
+UnitTransfer::Identified UnitTransfer::IdentifyImage(const std::optional<Model>& modelFlag, bool unitRead,
+                                                   const EditorState& before) {
   ShowIdCode(window_);
   const std::string id = window_.Controls().Get<TextField>("RC_ID_CODE").Text();
   TextField& modelType = window_.Controls().Get<TextField>("RC_MODETYPES");
   if (!modelFlag && window_.State().LOADER_OLD_SETUP == 1 && modelType.Text() == kSixPairModelText) {
     ApplyLayout(Model::SixPair);
-    return true;
+    return Identified::Known;
   }
   if (id.starts_with("24") || id.starts_with("00")) {
     const Model model = modelFlag.value_or(Model::Standard);
     modelType.SetText(model == Model::SixPair ? kSixPairModelText : kStandardModelText);
     ApplyLayout(model);
-    return true;
+    return Identified::Known;
   }
   modelType.SetText(kUnknownModelText);
   // Only a block this very read found erased is repaired; a loaded file
@@ -136,15 +142,15 @@ bool UnitTransfer::IdentifyImage(const std::optional<Model>& modelFlag, bool uni
              " is of no known type (a known ID code begins with 24 or 00).\n"
              "The settings were not taken into the editor, which still shows what it showed before.",
          before);
-  return false;
+  return Identified::Refused;
 }
 
-bool UnitTransfer::RepairErasedUnit(const EditorState& before) {
+UnitTransfer::Identified UnitTransfer::RepairErasedUnit(const EditorState& before) {
   if (repairRunning_) {
     Refuse("The unit's settings block is still erased after the default settings were written into it: the repair "
            "did not succeed.\nCheck the connection and the unit, then read it again.",
            before);
-    return false;
+    return Identified::Refused;
   }
   MainWindowState& state = window_.State();
   window_.DisableFormControls();
@@ -165,11 +171,33 @@ bool UnitTransfer::RepairErasedUnit(const EditorState& before) {
     RestoreEditorState(before);
     window_.EnableFormControls();
     window_.Ui().SetBusy(false);
-    return false;
+    return Identified::Refused;
   }
   window_.ShowLanguageMessage(37, kRestoredText, "MORU5-T Message", MessageIcon::Warning, MessageButtons::Ok);
   window_.ProgressBar1().SetValue(100);
-  return true;
+  return Identified::Repaired;
+}
+
+void UnitTransfer::KeepBackup() {
+  if (!backups_.Enabled()) return;
+  const std::string serialNumber = window_.Controls().Get<TextField>("SERIAL_NUMBER_TXT").Text();
+  if (backups_.Keep(window_, serialNumber, std::chrono::system_clock::now())) return;
+  window_.Ui().ShowMessage(MessageIcon::Warning, " K9R Message",
+                           "The settings read from unit " + serialNumber + " could not be kept as a backup in " +
+                               backups_.Folder().string() + ". Save them with File > Save before writing the unit.",
+                           MessageButtons::Ok);
+}
+
+void UnitTransfer::ReportBackup() {
+  if (!backups_.Enabled()) return;
+  const auto serialNumber = SerialNumberOfCodeBytes(Link().READ_MODTYPE_SN);
+  if (!serialNumber) return;  // the unit was not reached
+  const auto latest = backups_.Latest(*serialNumber);
+  const std::string text =
+      latest ? "The settings unit " + *serialNumber + " held when it was last read are kept in\n" + latest->string() +
+                   "\nLoad that file and write it to put them back."
+             : "No backup of unit " + *serialNumber + " exists: it has not been read by this program.";
+  window_.Ui().ShowMessage(MessageIcon::Information, " K9R Message", text, MessageButtons::Ok);
 }
 
 void UnitTransfer::DecodeFields() {

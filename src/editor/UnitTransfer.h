@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/SetupImage.h"
+#include "editor/UnitBackups.h"
 
 namespace k9r {
 
@@ -23,6 +24,8 @@ class UnitTransfer {
   void READ_SETUP_DATA_Click();
   // Whether the last read ended with every control set from the image.
   bool LastReadDecoded() const { return lastReadDecoded_; }
+  // Where every unit read is kept; without a folder nothing is kept.
+  void SetBackupFolder(std::filesystem::path folder) { backups_ = UnitBackups(std::move(folder)); }
   // The handler of WRITE_SETUP_DATA: asks, checks the upper half of the
   // image and hands it to RW.WRITE_DATA_Click.
   void WRITE_SETUP_DATA_Click();
@@ -30,6 +33,7 @@ class UnitTransfer {
  private:
   enum class Model { Standard, SixPair };
   enum class RunEnd { Decoded, Stopped };
+  enum class Identified { Known, Repaired, Refused };
 
   // What the editor showed before a read, to put back when the read ends
   // without a unit to show.
@@ -43,10 +47,12 @@ class UnitTransfer {
   RunEnd RunDecode();
   // Reads the unit and shows what identifies it; false when the read ended.
   bool ReadUnit(std::optional<Model>& modelFlag, const EditorState& before);
-  // Decides the model type; false when the image is refused or repaired
-  // without success.
-  bool IdentifyImage(const std::optional<Model>& modelFlag, bool unitRead, const EditorState& before);
-  bool RepairErasedUnit(const EditorState& before);
+  // Decides the model type, and repairs an erased unit.
+  Identified IdentifyImage(const std::optional<Model>& modelFlag, bool unitRead, const EditorState& before);
+  Identified RepairErasedUnit(const EditorState& before);
+  void KeepBackup();
+  // After a write: where the settings the unit held when last read are.
+  void ReportBackup();
   void DecodeFields();
 
   EditorState SaveEditorState() const;
@@ -63,6 +69,7 @@ class UnitTransfer {
   bool repairRunning_ = false;
   bool lastReadDecoded_ = false;
   bool lastImageAccepted_ = false;
+  UnitBackups backups_;
 };
 
 }  // namespace k9r

@@ -51,12 +51,14 @@ void UnitTransfer::WRITE_SETUP_DATA_Click() {
   writeButton.SetEnabled(false);
   window_.DisableFormControls();
   progress.SetValue(20);
+  Link().READ_MODTYPE_SN.clear();
   Link().WRITE_DATA_Click();
   progress.SetValue(100);
   readButton.SetEnabled(true);
   writeButton.SetEnabled(true);
   window_.EnableFormControls();
   ui.SetBusy(false);
+  ReportBackup();
 }
 
 }  // namespace k9r
