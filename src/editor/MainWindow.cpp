@@ -1,6 +1,8 @@
 #include "editor/MainWindow.h"
 
 #include "editor/ModePanel.h"
+#include "editor/ModePresets.h"
+#include "editor/PairDecoding.h"
 #include "editor/PairEditing.h"
 #include "editor/SpecialFunctions.h"
 #include "editor/StartF1Keys.h"
@@ -51,6 +53,8 @@ MainWindow::MainWindow(UserInterface& ui, Clock& clock) : ui_(ui), clock_(clock)
   startF1Keys_ = std::make_unique<StartF1Keys>(*this);
   specialFunctions_ = std::make_unique<SpecialFunctions>(*this);
   modePanel_ = std::make_unique<ModePanel>(*this);
+  modePresets_ = std::make_unique<ModePresets>(*this);
+  pairDecoding_ = std::make_unique<PairDecoding>(*this);
   BuildCells();
   InstallSetupFileCommands(*this);
   SetCommandAction(Command::Language, [this] { ChooseLanguage(); });

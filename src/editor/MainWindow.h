@@ -17,6 +17,8 @@
 namespace k9r {
 
 class ModePanel;
+class ModePresets;
+class PairDecoding;
 class PairEditing;
 class SpecialFunctions;
 class StartF1Keys;
@@ -52,6 +54,8 @@ class MainWindow {
   StartF1Keys& Keys() const { return *startF1Keys_; }
   SpecialFunctions& Specials() const { return *specialFunctions_; }
   ModePanel& Panel() const { return *modePanel_; }
+  ModePresets& Presets() const { return *modePresets_; }
+  PairDecoding& PairDecoder() const { return *pairDecoding_; }
 
   Form& Window() const { return controls_.Get<Form>("K9R_SETUP_PROGRAM"); }
   TabStrip& SSTab1() const { return controls_.Get<TabStrip>("SSTab1"); }
@@ -138,6 +142,8 @@ class MainWindow {
   std::unique_ptr<StartF1Keys> startF1Keys_;
   std::unique_ptr<SpecialFunctions> specialFunctions_;
   std::unique_ptr<ModePanel> modePanel_;
+  std::unique_ptr<ModePresets> modePresets_;
+  std::unique_ptr<PairDecoding> pairDecoding_;
   std::map<Command, Handler> commandActions_;
   Handler closeLinkPort_;
   WindowPrinter* printer_ = nullptr;
