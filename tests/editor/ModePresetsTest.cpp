@@ -127,16 +127,11 @@ TEST_P(SinglePairPresetTest, WritesTheModeAndSetsThePairControls) {
 TEST_P(SinglePairPresetTest, WritesTheSameBytesOnEveryPairThatOffersIt) {
   const PresetRow& row = GetParam();
   for (int pair = 0; pair < bytemap::kPairCount; ++pair) {
-    ScriptedUserInterface ui;
-    VirtualClock clock;
-    MainWindow window(ui, clock);
-    window.startup();
+    StartedWindow started;
+    MainWindow& window = started.window;
     window.Pairs().FUNC_MODE_SELECT(pair).Click();
     if (!window.Panel().ModeOffered(row.mode)) continue;
-    std::array<std::string, SetupImage::kCellCount> before;
-    for (int cell = 0; cell < SetupImage::kCellCount; ++cell) {
-      before[static_cast<std::size_t>(cell)] = window.Image().CellText(cell);
-    }
+    const CellTexts before = k9r::AllCells(window.Image());
     window.Panel().ModeButton(row.mode).Click();
 
     const std::set<int> ownCells{bytemap::PairFunctionAddress(pair), bytemap::PairOptionAddress(pair),
