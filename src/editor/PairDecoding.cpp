@@ -164,8 +164,8 @@ void PairDecoding::DecodeRKeyPairs(const RKeyPairTexts& saved) {
   const int pair3Mode = DecodeSavedPair(paircodes::kRKeyGroupFirstPair, cells[2], cells[3]);
   PairEditing& pairs = window_.Pairs();
   if (group) {
-    pairs.CONTROL_FUNC_UD(6).Select(group->pair3Ems);
-    pairs.CONTROL_FUNC_UD(7).Select(group->pair3Ems);
+    pairs.CONTROL_FUNC_UD(2 * paircodes::kRKeyGroupFirstPair).Select(group->pair3Ems);
+    pairs.CONTROL_FUNC_UD(2 * paircodes::kRKeyGroupFirstPair + 1).Select(group->pair3Ems);
   }
   ShowTimes(paircodes::kRKeyGroupFirstPair, saved.pair3Times);
 
@@ -175,8 +175,8 @@ void PairDecoding::DecodeRKeyPairs(const RKeyPairTexts& saved) {
   if (group && groupShown) {
     if (group->pair4Ems) {
       window_.State().BUTTON_MODEL = kRKeySecondPair;
-      pairs.CONTROL_FUNC_UD(8).Select(*group->pair4Ems);
-      pairs.CONTROL_FUNC_UD(9).Select(*group->pair4Ems);
+      pairs.CONTROL_FUNC_UD(2 * kRKeySecondPair).Select(*group->pair4Ems);
+      pairs.CONTROL_FUNC_UD(2 * kRKeySecondPair + 1).Select(*group->pair4Ems);
     }
   } else {
     DecodeSavedPair(kRKeySecondPair, cells[4], cells[5]);

@@ -77,9 +77,11 @@ class PairDecodingTest : public PresetTest {
   }
 };
 
-// A decoded pair is rewritten in the preset's own bytes; the emergency-stop
-// choice it stored is kept.
-TEST_F(PairDecodingTest, DecodedPairsKeepTheirEmergencyStopChoice) {
+// A decoded pair is rewritten in its preset's own bytes. The stored
+// emergency-stop choice is kept where the window shows it, except that a
+// function byte of another form than the preset's own reads as "Control
+// by EMS" (81 with option 80 is Mode 22).
+TEST_F(PairDecodingTest, DecodedPairsAreRewrittenInTheirPresetsBytes) {
   struct Case {
     const char* function;
     const char* option;
