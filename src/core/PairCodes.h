@@ -20,9 +20,7 @@ inline constexpr int kThreePairMode = 24;   // pairs South/North, R1/R2, R3/R4
 inline constexpr int kRKeyGroupFirstPair = 3;
 inline constexpr int kThreePairFirstPair = 2;
 
-// Items of the pair lists that the codes name.
-inline constexpr int kItemNormal = 0;
-inline constexpr int kItemToggle = 1;
+// Items of the emergency-stop lists CONTROL_FUNC_UD.
 inline constexpr int kItemControlByEms = 0;
 inline constexpr int kItemBypassEms = 1;
 

@@ -57,6 +57,7 @@ const std::vector<std::string>& FullItems(PairList list) {
 
 constexpr int kDesignKeyItems = 8;
 constexpr int kDesignInterlockItems = 4;
+constexpr int kPairFiveDesignModes = 20;
 
 std::vector<std::string> FirstItems(PairList list, int count) {
   const auto& items = FullItems(list);
@@ -83,7 +84,7 @@ const PairListItems& ListItemsOfPair(int pair) {
       {"NORMAL", "TOGGLE", "SYNC", "SPECIAL1", "SPECIAL2", "SPECIAL3", "SPECIAL4", "ON"},
       {"NORMAL", "TOGGLE", "SYNC", "SPECIAL1", "SPECIAL2", "SPECIAL3", "SPECIAL4", "OFF"},
       {"INTERLOCK", "NON INTERLOCK"},
-      FirstItems(PairList::Mode, 20),
+      FirstItems(PairList::Mode, kPairFiveDesignModes),
   };
   return pair == 5 ? kPairFive : kStandard;
 }
