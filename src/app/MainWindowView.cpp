@@ -13,6 +13,7 @@
 #include "app/Bindings.h"
 #include "app/FunctionTab.h"
 #include "app/MemoryGrid.h"
+#include "app/ModePanelView.h"
 #include "app/UserInfoPage.h"
 #include "app/SpecFuncTab.h"
 #include "editor/MainWindow.h"
@@ -175,6 +176,7 @@ void MainWindowView::BuildTabs() {
     if (!strip.Select(tab)) tabs_->setCurrentIndex(strip.Index());
   });
   setCentralWidget(tabs_);
+  BuildModePanel(model_, tabs_);
 }
 
 QWidget* MainWindowView::BuildCommandFrame() {

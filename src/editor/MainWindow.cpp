@@ -4,6 +4,8 @@
 #include "editor/ContactFields.h"
 #include "editor/DeviceLink.h"
 #include "editor/ModePanel.h"
+#include "editor/ModePresets.h"
+#include "editor/PairDecoding.h"
 #include "editor/PairEditing.h"
 #include "editor/PortSelector.h"
 #include "editor/SetupFileCommands.h"
@@ -55,6 +57,8 @@ MainWindow::MainWindow(UserInterface& ui, Clock& clock) : ui_(ui), clock_(clock)
   startF1Keys_ = std::make_unique<StartF1Keys>(*this);
   specialFunctions_ = std::make_unique<SpecialFunctions>(*this);
   modePanel_ = std::make_unique<ModePanel>(*this);
+  modePresets_ = std::make_unique<ModePresets>(*this);
+  pairDecoding_ = std::make_unique<PairDecoding>(*this);
   BuildCells();
   InstallSetupFileCommands(*this);
   SetCommandAction(Command::Language, [this] { ChooseLanguage(); });

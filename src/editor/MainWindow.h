@@ -19,6 +19,8 @@ namespace k9r {
 
 class DeviceLink;
 class ModePanel;
+class ModePresets;
+class PairDecoding;
 class PairEditing;
 class PortSelector;
 class RW;
@@ -59,6 +61,8 @@ class MainWindow {
   StartF1Keys& Keys() const { return *startF1Keys_; }
   SpecialFunctions& Specials() const { return *specialFunctions_; }
   ModePanel& Panel() const { return *modePanel_; }
+  ModePresets& Presets() const { return *modePresets_; }
+  PairDecoding& PairDecoder() const { return *pairDecoding_; }
   // The port selector, and reading and writing a unit.
   PortSelector& Ports() const { return *portSelector_; }
   UnitTransfer& Transfer() const { return *unitTransfer_; }
@@ -156,6 +160,8 @@ class MainWindow {
   std::unique_ptr<StartF1Keys> startF1Keys_;
   std::unique_ptr<SpecialFunctions> specialFunctions_;
   std::unique_ptr<ModePanel> modePanel_;
+  std::unique_ptr<ModePresets> modePresets_;
+  std::unique_ptr<PairDecoding> pairDecoding_;
   std::unique_ptr<SerialPort> noPort_;
   std::unique_ptr<DeviceLink> link_;
   std::unique_ptr<PortSelector> portSelector_;

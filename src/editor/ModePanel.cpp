@@ -48,6 +48,41 @@ std::string DesignCaption(int mode, int slot) {
   return EnglishPictureTexts().at(ModePanel::ModePictureLine(ModePanel::FirstCaptionOfMode(mode) + slot));
 }
 
+// The descriptions of the less obvious key functions. Each continuation
+// begins with the blanks that put it under the text after the name.
+struct DescriptionText {
+  ModePanel::Description labels;
+  std::string_view text;
+  std::string_view continuation;
+};
+constexpr DescriptionText kDescriptions[] = {
+    {{"Label12", "Label26"},
+     "Dual Motor     When 1st step pushbutton is pressed, the 1st step relay turn ON, if 2nd step is being pressed "
+     "then 2nd step relay turn ON ",
+     "                          and 1st step relay turn OFF. (For dual motor hoist)"},
+    {{"Label14", "Label16"},
+     "Dual Motor(1)  The main characteristic of Dual Motor (1) is same as Dual Motor except the 1st step relay will "
+     "not be activated (bypass) ",
+     "                           while pushbutton is returning from 2nd step to 1st step."},
+    {{"Label15", "Label27"},
+     "Combination When the two pushbuttons are being pressed simultaneously, it would result for an additional relay "
+     "output(as toggle) to suit ",
+     "                        some of the special application such as lighting system (No any extra pushbutton "
+     "required to save the space and cost)"},
+    {{"Label24", ""}, "3 speeds       By pressing the START key, it could control up to 3 speeds.", ""},
+    {{"Label25", "Label28"},
+     "Digital 4S       By pressing the START key, it could simulate the digital signal with the binary combination of "
+     "relay output to control the digital ",
+     "                          interface devices up to 4 speeds such as frequency inverter."},
+};
+
+constexpr auto DescriptionLabels() {
+  std::array<ModePanel::Description, std::size(kDescriptions)> labels{};
+  for (std::size_t i = 0; i < labels.size(); ++i) labels[i] = kDescriptions[i].labels;
+  return labels;
+}
+constexpr auto kDescriptionLabels = DescriptionLabels();
+
 // Modes 18-21 and 24 wait for the feature flags and the pair buttons;
 // Mode 25 has no preset at all.
 bool EnabledAtDesign(int mode) { return mode <= 17 || mode == 22 || mode == 23; }
@@ -84,7 +119,15 @@ ModePanel::ModePanel(MainWindow& window) : window_(window) {
         .SetEnabled(EnabledAtDesign(owner.mode));
   }
   controls.Add<Button>("EXIT_SELECT_MODE", "EXIT");
+  for (const DescriptionText& description : kDescriptions) {
+    controls.Add<Label>(std::string(description.labels.label), std::string(description.text));
+    if (!description.labels.continuation.empty()) {
+      controls.Add<Label>(std::string(description.labels.continuation), std::string(description.continuation));
+    }
+  }
 }
+
+std::span<const ModePanel::Description> ModePanel::Descriptions() { return kDescriptionLabels; }
 
 Frame& ModePanel::SELECT_MODETYPE() const { return window_.Controls().Get<Frame>("SELECT_MODETYPE"); }
 Button& ModePanel::EXIT_SELECT_MODE() const { return window_.Controls().Get<Button>("EXIT_SELECT_MODE"); }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
+#include <string_view>
 
 #include "editor/Controls.h"
 
@@ -18,7 +20,16 @@ class ModePanel {
   static constexpr int kCaptionsPerMode = 3;
   static constexpr int kCaptionCount = kModeCount * kCaptionsPerMode;
 
+  // A mode description: its text, and the label that goes on with it
+  // under the text (empty when the description has one label).
+  struct Description {
+    std::string_view label;
+    std::string_view continuation;
+  };
+
   explicit ModePanel(MainWindow& window);
+
+  static std::span<const Description> Descriptions();
 
   Frame& SELECT_MODETYPE() const;
   Button& EXIT_SELECT_MODE() const;

@@ -26,27 +26,65 @@ constexpr DelayCaptionLabels kDelayCaptionLabels[bytemap::kPairCount] = {
     {20, 0}, {4, 79}, {11, 83}, {29, 84}, {37, 85}, {74, 73},
 };
 
+// The items a language file gives the lists of every pair. The lists are
+// built with the first of them only; the last ones (the R-key group's
+// functions and interlock) come with the language file.
+const std::vector<std::string>& FullItems(PairList list) {
+  static const std::vector<std::string> kFirstKey{
+      "Normal", "Toggle", "Dual Motor", "Combination", "3 Speed", "Digital 4S", "On", "Dual Motor(1)",
+      "Group",  "Group 1", "Group 2",
+  };
+  static const std::vector<std::string> kSecondKey{
+      "Normal", "Toggle", "Dual Motor", "Combination", "3 Speed", "Digital 4S", "Off", "Dual Motor(1)",
+      "Group",  "Group 1", "Group 2",
+  };
+  static const std::vector<std::string> kInterlock{
+      "Interlock", "Non-Interlock", "Control by EMS", "Bypass EMS", "Group-Interlock",
+  };
+  static const std::vector<std::string> kModes = [] {
+    std::vector<std::string> modes;
+    for (int mode = 1; mode <= ModePanel::kModeCount; ++mode) modes.push_back("Mode " + std::to_string(mode));
+    return modes;
+  }();
+  switch (list) {
+    case PairList::FirstKey: return kFirstKey;
+    case PairList::SecondKey: return kSecondKey;
+    case PairList::Interlock: return kInterlock;
+    case PairList::Mode: break;
+  }
+  return kModes;
+}
+
+constexpr int kDesignKeyItems = 8;
+constexpr int kDesignInterlockItems = 4;
+constexpr int kPairFiveDesignModes = 20;
+
+std::vector<std::string> FirstItems(PairList list, int count) {
+  const auto& items = FullItems(list);
+  return {items.begin(), items.begin() + count};
+}
+
 // The design-time lists of pair 5 come from an older layout; a language
 // file gives pair 5 the items of the other pairs.
 struct PairListItems {
   std::vector<std::string> firstKey;
   std::vector<std::string> secondKey;
   std::vector<std::string> interlock;
-  int modeCount;
+  std::vector<std::string> modes;
 };
 
 const PairListItems& ListItemsOfPair(int pair) {
   static const PairListItems kStandard{
-      {"Normal", "Toggle", "Dual Motor", "Combination", "3 Speed", "Digital 4S", "On", "Dual Motor(1)"},
-      {"Normal", "Toggle", "Dual Motor", "Combination", "3 Speed", "Digital 4S", "Off", "Dual Motor(1)"},
-      {"Interlock", "Non-Interlock", "Control by EMS", "Bypass EMS"},
-      25,
+      FirstItems(PairList::FirstKey, kDesignKeyItems),
+      FirstItems(PairList::SecondKey, kDesignKeyItems),
+      FirstItems(PairList::Interlock, kDesignInterlockItems),
+      FullItems(PairList::Mode),
   };
   static const PairListItems kPairFive{
       {"NORMAL", "TOGGLE", "SYNC", "SPECIAL1", "SPECIAL2", "SPECIAL3", "SPECIAL4", "ON"},
       {"NORMAL", "TOGGLE", "SYNC", "SPECIAL1", "SPECIAL2", "SPECIAL3", "SPECIAL4", "OFF"},
       {"INTERLOCK", "NON INTERLOCK"},
-      20,
+      FirstItems(PairList::Mode, kPairFiveDesignModes),
   };
   return pair == 5 ? kPairFive : kStandard;
 }
@@ -76,9 +114,7 @@ void PairEditing::BuildPair(int pair) {
   pairButton.OnClick([this, pair] { FUNC_MODE_SELECT_Click(pair); });
   pairButton.OnKeyPress([this, pair](int& key) { FUNC_MODE_SELECT_KeyPress(pair, key); });
 
-  std::vector<std::string> modes;
-  for (int mode = 1; mode <= items.modeCount; ++mode) modes.push_back("Mode " + std::to_string(mode));
-  controls.Add<Choice>(Indexed("MODELTYPE_NO", pair), std::move(modes));
+  controls.Add<Choice>(Indexed("MODELTYPE_NO", pair), items.modes);
   controls.Add<Choice>(Indexed("UP_FUNC", pair), items.firstKey);
   controls.Add<Choice>(Indexed("DOWN_FUNC", pair), items.secondKey);
   controls.Add<Choice>(Indexed("INTERLOCK_UD", pair), items.interlock).OnTextChange([this, pair] {
@@ -116,6 +152,30 @@ Choice& PairEditing::INTERLOCK_UD(int pair) const {
 
 Choice& PairEditing::CONTROL_FUNC_UD(int index) const {
   return window_.Controls().Get<Choice>(Indexed("CONTROL_FUNC_UD", index));
+}
+
+Choice& PairEditing::List(PairList list, int pair) const {
+  switch (list) {
+    case PairList::FirstKey: return UP_FUNC(pair);
+    case PairList::SecondKey: return DOWN_FUNC(pair);
+    case PairList::Interlock: return INTERLOCK_UD(pair);
+    case PairList::Mode: break;
+  }
+  return MODELTYPE_NO(pair);
+}
+
+void PairEditing::ShowItem(PairList list, int pair, int item) {
+  Choice& shown = List(list, pair);
+  const auto& fullItems = FullItems(list);
+  for (int added = shown.ListCount(); added <= item && added < static_cast<int>(fullItems.size()); ++added) {
+    shown.AddItem(fullItems[static_cast<std::size_t>(added)]);
+  }
+  if (item >= shown.ListCount()) return;
+  if (list == PairList::Interlock) {
+    shown.SetText(shown.Items()[static_cast<std::size_t>(item)]);
+  } else {
+    shown.Select(item);
+  }
 }
 
 Frame& PairEditing::INTERLOCK_DELAY_TIME_UPDN(int pair) const {

@@ -6,6 +6,9 @@ namespace k9r {
 
 class MainWindow;
 
+// The lists of a pair that the mode presets set.
+enum class PairList { FirstKey, SecondKey, Interlock, Mode };
+
 // The editors of the six button pairs: the pair buttons that open the mode
 // panel, the mode, key-function and interlock lists that show what a mode
 // preset set, the emergency-stop lists that write the pair's bypass bit,
@@ -23,6 +26,7 @@ class PairEditing {
   Choice& DOWN_FUNC(int pair) const;
   Choice& INTERLOCK_UD(int pair) const;
   Choice& CONTROL_FUNC_UD(int index) const;
+  Choice& List(PairList list, int pair) const;
   Frame& INTERLOCK_DELAY_TIME_UPDN(int pair) const;
   Frame& ACCDELAYUP(int pair) const;
   Frame& ACCDELAY_DOWN(int pair) const;
@@ -40,6 +44,13 @@ class PairEditing {
   // Writes the bypass bit of the pair that emergency-stop list `index`
   // belongs to; an index outside 0-11 writes nothing.
   void Select_EMS_Table(int index, int value);
+
+  // Makes a pair list show an item, as the mode presets do: the interlock
+  // list by its text, so that its text-change handling runs. A list built
+  // without a language file lacks the R-key group items (and pair 5's mode
+  // list Modes 21-25); the missing items are added first, in the order a
+  // language file gives them.
+  void ShowItem(PairList list, int pair, int item);
 
  private:
   void BuildPair(int pair);
