@@ -99,21 +99,6 @@ QHBoxLayout* AddNamedSettingRow(QGridLayout* grid, int row, const QString& name,
   return AddRow(grid, row, LayoutText(name), model, list, frame);
 }
 
-QLabel* SecondsUnit() { return LayoutText(QStringLiteral("sec")); }
-
-QWidget* SettingRow(MainWindow& model, const QString& text, std::string_view list, std::string_view frame,
-                    bool seconds) {
-  QWidget* row = frame.empty() ? new QWidget : ContainerWidget(model, frame);
-  QHBoxLayout* layout = TightRow(row);
-  QLabel* label = LayoutText(text);
-  label->setMinimumWidth(84);
-  layout->addWidget(label);
-  layout->addWidget(ListWidget(model, list));
-  if (seconds) layout->addWidget(SecondsUnit());
-  layout->addStretch();
-  return row;
-}
-
 void FollowVisibility(QWidget* follower, QWidget* leader) {
   follower->setVisible(!leader->isHidden());
   leader->installEventFilter(new VisibilityFollower(leader, follower));

@@ -43,12 +43,6 @@ QHBoxLayout* AddSettingRow(QGridLayout* grid, int row, MainWindow& model, std::s
 QHBoxLayout* AddNamedSettingRow(QGridLayout* grid, int row, const QString& name, MainWindow& model,
                                 std::string_view list, std::string_view frame = {});
 
-// Superseded by AddSettingRow; the function tab still lays out its groups
-// with these.
-QLabel* SecondsUnit();
-QWidget* SettingRow(MainWindow& model, const QString& text, std::string_view list, std::string_view frame = {},
-                    bool seconds = false);
-
 // A widget that appears and disappears with another one (a row label with
 // the list it names).
 void FollowVisibility(QWidget* follower, QWidget* leader);
