@@ -79,9 +79,17 @@ QHBoxLayout* AddRow(QGridLayout* grid, int row, QLabel* name, MainWindow& model,
   layout->addWidget(ListWidget(model, list));
   const SettingLabel* entry = SettingLabelOf(list);
   if (entry && !entry->unit.empty()) layout->addWidget(LabelWidget(model, entry->unit));
-  grid->addWidget(name, row, 0);
   grid->addWidget(value, row, 1, Qt::AlignLeft);
-  if (!frame.empty()) FollowVisibility(name, value);
+  if (frame.empty()) {
+    grid->addWidget(name, row, 0);
+  } else {
+    // The model shows and hides a bound label itself, so the label goes
+    // with the frame inside a cell of its own.
+    auto* nameCell = new QWidget;
+    TightRow(nameCell)->addWidget(name);
+    grid->addWidget(nameCell, row, 0);
+    FollowVisibility(nameCell, value);
+  }
   return layout;
 }
 
