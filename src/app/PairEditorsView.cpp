@@ -47,7 +47,7 @@ ColumnWidths MeasureColumns(MainWindow& model, const QFont& font) {
 QGridLayout* PairGrid(QWidget* owner, const ColumnWidths& widths) {
   auto* grid = new QGridLayout(owner);
   grid->setContentsMargins(0, 0, 0, 0);
-  grid->setHorizontalSpacing(4);
+  grid->setHorizontalSpacing(3);
   grid->setVerticalSpacing(1);
   for (int column = 0; column < kColumnCount; ++column) grid->setColumnMinimumWidth(column, widths[column]);
   grid->setColumnStretch(kColumnCount, 1);
@@ -130,7 +130,7 @@ QWidget* BuildPairEditors(MainWindow& model, const QFont& font) {
   editors->setFont(font);
   auto* column = new QVBoxLayout(editors);
   column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(4);
+  column->setSpacing(2);
   column->addWidget(Heading(widths));
   for (int pair = 0; pair < bytemap::kPairCount; ++pair) column->addWidget(PairEditor(model, pair, widths));
   column->addStretch();
