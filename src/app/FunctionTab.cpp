@@ -25,7 +25,7 @@ QGridLayout* GroupGrid(QGroupBox* group) {
   auto* grid = new QGridLayout(group);
   grid->setContentsMargins(6, 2, 6, 4);
   grid->setHorizontalSpacing(10);
-  grid->setVerticalSpacing(2);
+  grid->setVerticalSpacing(1);
   return grid;
 }
 
@@ -65,18 +65,16 @@ QWidget* TransmitterGroup(MainWindow& model) {
 QWidget* StartAndF1Group(MainWindow& model) {
   QGroupBox* group = GroupWidget(model, "START_FUNC");
   auto* column = new QVBoxLayout(group);
-  column->setContentsMargins(6, 2, 6, 4);
+  column->setContentsMargins(3, 2, 3, 4);
   column->setSpacing(2);
 
-  auto* startRow = new QWidget;
-  QHBoxLayout* start = TightRow(startRow);
+  // The START key's name over its list: side by side they are wider than
+  // the column.
   QLabel* startLabel = LayoutText("START KEY ");
   QComboBox* startEms = ListWidget(model, "R0_KEY_EMS");
+  column->addWidget(startLabel);
+  column->addWidget(startEms, 0, Qt::AlignLeft);
   FollowVisibility(startLabel, startEms);
-  start->addWidget(startLabel);
-  start->addWidget(startEms);
-  start->addStretch();
-  column->addWidget(startRow);
 
   auto* f1Row = new QWidget;
   QHBoxLayout* f1 = TightRow(f1Row);
@@ -130,11 +128,11 @@ void BuildFunctionTab(QWidget* page, MainWindow& model, QWidget* commandFrame) {
   page->setFont(compact);
 
   auto* layout = new QVBoxLayout(page);
-  layout->setContentsMargins(4, 4, 4, 2);
+  layout->setContentsMargins(2, 4, 2, 2);
   layout->setSpacing(4);
 
   auto* top = new QHBoxLayout;
-  top->setSpacing(6);
+  top->setSpacing(4);
   top->addWidget(BuildPairEditors(model, compact), 0, Qt::AlignTop);
   auto* side = new QVBoxLayout;
   side->setSpacing(4);
