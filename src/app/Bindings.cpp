@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QSignalBlocker>
 
 namespace k9r {
@@ -115,12 +116,15 @@ void BindChoice(QComboBox* widget, Choice& list) {
 
 void BindLabel(QLabel* widget, Label& label) {
   widget->setObjectName(ToQt(label.Name()));
-  auto refresh = [widget, &label] {
+  // A label may show in several places (one unit after several lists), so
+  // each widget listens on its own and stops once it is gone.
+  auto refresh = [widget = QPointer<QLabel>(widget), &label] {
+    if (!widget) return;
     widget->setText(ToQt(label.Caption()));
     ShowCommonState(widget, label);
   };
   refresh();
-  label.SetViewObserver(refresh);
+  label.AddViewObserver(refresh);
 }
 
 void BindFrame(QGroupBox* widget, Frame& frame) {

@@ -19,6 +19,7 @@ namespace k9r {
 void BindButton(QPushButton* widget, Button& button);
 void BindMenuAction(QAction* action, MenuItem& item);
 void BindChoice(QComboBox* widget, Choice& list);
+// Any number of widgets may show one label.
 void BindLabel(QLabel* widget, Label& label);
 void BindFrame(QGroupBox* widget, Frame& frame);
 // A frame without a caption of its own (a plain container).

@@ -25,43 +25,38 @@ QGridLayout* GroupGrid(QGroupBox* group) {
   auto* grid = new QGridLayout(group);
   grid->setContentsMargins(6, 2, 6, 4);
   grid->setHorizontalSpacing(10);
-  grid->setVerticalSpacing(2);
+  grid->setVerticalSpacing(1);
   return grid;
 }
 
 QWidget* ReceiverGroup(MainWindow& model) {
   QGroupBox* group = GroupWidget(model, "RC_INFOMATION");
   QGridLayout* grid = GroupGrid(group);
-  // The inching time belongs to the Inching / Acceleration power-on mode.
-  auto* powerOn = new QWidget;
-  QHBoxLayout* powerOnRow = TightRow(powerOn);
-  powerOnRow->addWidget(SettingRow(model, "Power-On Mode", "POWER_ON_MODE"));
-  QWidget* inching = ContainerWidget(model, "INCHINE_TIMES");
-  QHBoxLayout* inchingRow = TightRow(inching);
-  inchingRow->addWidget(ListWidget(model, "TIME_INCHING"));
-  inchingRow->addWidget(SecondsUnit());
-  powerOnRow->addWidget(inching);
-  powerOnRow->addStretch();
-  grid->addWidget(powerOn, 0, 0);
-  grid->addWidget(SettingRow(model, "Power Switch", "POWER_ON_OFF_SW"), 1, 0);
-  grid->addWidget(SettingRow(model, "Remote ID Set", "REMOTE_SET_SW"), 2, 0);
-  grid->addWidget(SettingRow(model, "Passive Action", "PASSIVE_ACT"), 3, 0);
-  grid->addWidget(SettingRow(model, "Passive EMS", "PASSIVE_EMS_time", {}, true), 4, 0);
-  grid->addWidget(SettingRow(model, "Auto-Off Time", "AUTO_OFF_RX_TIMES", "AUTO_OFF_RX_TIMES_BOX"), 5, 0);
-  grid->setRowStretch(6, 1);
+  AddSettingRow(grid, 0, model, "POWER_ON_MODE");
+  // Only the Inching / Acceleration power-on mode has an inching time.
+  AddSettingRow(grid, 1, model, "TIME_INCHING", "INCHINE_TIMES");
+  AddSettingRow(grid, 2, model, "POWER_ON_OFF_SW");
+  AddSettingRow(grid, 3, model, "REMOTE_SET_SW");
+  AddSettingRow(grid, 4, model, "PASSIVE_ACT");
+  AddSettingRow(grid, 5, model, "PASSIVE_EMS_time");
+  AddSettingRow(grid, 6, model, "AUTO_OFF_RX_TIMES", "AUTO_OFF_RX_TIMES_BOX");
+  grid->setRowStretch(7, 1);
   return group;
 }
 
 QWidget* TransmitterGroup(MainWindow& model) {
   QGroupBox* group = GroupWidget(model, "TRANSMETER_FUNC_BOX");
   QGridLayout* grid = GroupGrid(group);
-  grid->addWidget(SettingRow(model, "Transmission", "TRANSMIT_MODE"), 0, 0);
-  grid->addWidget(SettingRow(model, "Auto-Off", "AUTO_OFF_TX_SW"), 1, 0);
-  grid->addWidget(SettingRow(model, "Auto-Off Time", "AUTO_OFF_TX_TIMES", "AUTO_OFF_TX_TIMES_BOX"), 2, 0);
-  grid->addWidget(SettingRow(model, "Save Power", "SAVE_POWER_SW"), 3, 0);
-  grid->addWidget(SettingRow(model, "LED", "LED_ON_OFF_SW"), 4, 0);
-  grid->addWidget(SettingRow(model, "LED Off Time", "LED_OFF_TIME", "LED_TIMESBOX", true), 5, 0);
-  grid->setRowStretch(6, 1);
+  AddSettingRow(grid, 0, model, "TRANSMIT_MODE");
+  // The auto-off time stands beside the switch; only continuous
+  // transmission has one.
+  QWidget* times = ContainerWidget(model, "AUTO_OFF_TX_TIMES_BOX");
+  TightRow(times)->addWidget(ListWidget(model, "AUTO_OFF_TX_TIMES"));
+  AddSettingRow(grid, 1, model, "AUTO_OFF_TX_SW")->addWidget(times);
+  AddSettingRow(grid, 2, model, "SAVE_POWER_SW");
+  AddSettingRow(grid, 3, model, "LED_ON_OFF_SW");
+  AddSettingRow(grid, 4, model, "LED_OFF_TIME", "LED_TIMESBOX");
+  grid->setRowStretch(5, 1);
   return group;
 }
 
@@ -70,18 +65,16 @@ QWidget* TransmitterGroup(MainWindow& model) {
 QWidget* StartAndF1Group(MainWindow& model) {
   QGroupBox* group = GroupWidget(model, "START_FUNC");
   auto* column = new QVBoxLayout(group);
-  column->setContentsMargins(6, 2, 6, 4);
+  column->setContentsMargins(3, 2, 3, 4);
   column->setSpacing(2);
 
-  auto* startRow = new QWidget;
-  QHBoxLayout* start = TightRow(startRow);
+  // The START key's name over its list: side by side they are wider than
+  // the column.
   QLabel* startLabel = LayoutText("START KEY ");
   QComboBox* startEms = ListWidget(model, "R0_KEY_EMS");
+  column->addWidget(startLabel);
+  column->addWidget(startEms, 0, Qt::AlignLeft);
   FollowVisibility(startLabel, startEms);
-  start->addWidget(startLabel);
-  start->addWidget(startEms);
-  start->addStretch();
-  column->addWidget(startRow);
 
   auto* f1Row = new QWidget;
   QHBoxLayout* f1 = TightRow(f1Row);
@@ -91,12 +84,19 @@ QWidget* StartAndF1Group(MainWindow& model) {
   column->addWidget(f1Row);
   column->addWidget(ListWidget(model, "CONTROL_FUNC_F1"), 0, Qt::AlignRight);
 
+  // The F1 delay's name over its list: the column is narrow.
   QWidget* delay = ContainerWidget(model, "ACCDELAY_DOWN_F1");
-  QHBoxLayout* delayRow = TightRow(delay);
+  auto* delayLines = new QVBoxLayout(delay);
+  delayLines->setContentsMargins(0, 0, 0, 0);
+  delayLines->setSpacing(0);
+  delayLines->addWidget(LabelWidget(model, "Label1(49)"));
+  auto* delayRow = new QHBoxLayout;
+  delayRow->setSpacing(3);
   delayRow->addWidget(LabelWidget(model, "Label1(64)"));
   delayRow->addWidget(ListWidget(model, "TIME_ACCDELAY_DN_F1"));
   delayRow->addWidget(LabelWidget(model, "Label1(70)"));
   delayRow->addStretch();
+  delayLines->addLayout(delayRow);
   column->addWidget(delay);
   column->addStretch();
   return group;
@@ -128,11 +128,11 @@ void BuildFunctionTab(QWidget* page, MainWindow& model, QWidget* commandFrame) {
   page->setFont(compact);
 
   auto* layout = new QVBoxLayout(page);
-  layout->setContentsMargins(4, 4, 4, 2);
+  layout->setContentsMargins(2, 4, 2, 2);
   layout->setSpacing(4);
 
   auto* top = new QHBoxLayout;
-  top->setSpacing(6);
+  top->setSpacing(4);
   top->addWidget(BuildPairEditors(model, compact), 0, Qt::AlignTop);
   auto* side = new QVBoxLayout;
   side->setSpacing(4);

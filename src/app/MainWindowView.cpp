@@ -42,18 +42,31 @@ QIcon ToolIcon(const QWidget* window, const std::string& key) {
   return QIcon::fromTheme(found->second.first, window->style()->standardIcon(found->second.second));
 }
 
+// Chinese and Japanese are written without spaces and their characters are
+// about twice as wide as Latin ones.
+bool IsWideCharacter(QChar character) { return character.unicode() >= 0x2E80; }
+
 // Long captions go on two lines so that the whole bar fits an 800-pixel
-// screen; the break goes at the space or hyphen nearest the middle.
+// screen: at the space or hyphen nearest the middle, or, in a script written
+// without spaces, in the middle.
 QString TwoLineCaption(const std::string& caption) {
   QString text = QString::fromStdString(caption);
-  if (text.size() <= 8) return text;
+  qsizetype width = 0;
+  for (QChar character : text) width += IsWideCharacter(character) ? 2 : 1;
+  if (width <= 8) return text;
   int best = -1;
   for (int i = 0; i < text.size(); ++i) {
     if ((text[i] == ' ' || text[i] == '-') && (best < 0 || std::abs(i - text.size() / 2) < std::abs(best - text.size() / 2))) {
       best = i;
     }
   }
-  if (best < 0) return text;
+  if (best < 0) {
+    const int middle = static_cast<int>(text.size() / 2);
+    if (middle > 0 && IsWideCharacter(text[middle - 1]) && IsWideCharacter(text[middle])) {
+      return text.left(middle) + "\n" + text.mid(middle);
+    }
+    return text;
+  }
   return text[best] == ' ' ? text.left(best) + "\n" + text.mid(best + 1) : text.left(best + 1) + "\n" + text.mid(best + 1);
 }
 

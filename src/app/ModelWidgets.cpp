@@ -1,16 +1,16 @@
 #include "app/ModelWidgets.h"
 
 #include <QEvent>
+#include <stdexcept>
+#include <string>
 
 #include "app/Bindings.h"
 #include "editor/MainWindow.h"
+#include "editor/SpecialFunctions.h"
 
 namespace k9r {
 
 namespace {
-
-// Setting names line up, so that their lists start in one column.
-constexpr int kSettingLabelWidth = 84;
 
 class VisibilityFollower : public QObject {
  public:
@@ -63,8 +63,6 @@ QWidget* ContainerWidget(MainWindow& model, std::string_view name) {
 
 QLabel* LayoutText(const QString& text) { return new QLabel(text); }
 
-QLabel* SecondsUnit() { return LayoutText(QStringLiteral("sec")); }
-
 QHBoxLayout* TightRow(QWidget* owner) {
   auto* row = new QHBoxLayout(owner);
   row->setContentsMargins(0, 0, 0, 0);
@@ -72,17 +70,41 @@ QHBoxLayout* TightRow(QWidget* owner) {
   return row;
 }
 
-QWidget* SettingRow(MainWindow& model, const QString& text, std::string_view list, std::string_view frame,
-                    bool seconds) {
-  QWidget* row = frame.empty() ? new QWidget : ContainerWidget(model, frame);
-  QHBoxLayout* layout = TightRow(row);
-  QLabel* label = LayoutText(text);
-  label->setMinimumWidth(kSettingLabelWidth);
-  layout->addWidget(label);
+namespace {
+
+QHBoxLayout* AddRow(QGridLayout* grid, int row, QLabel* name, MainWindow& model, std::string_view list,
+                    std::string_view frame) {
+  QWidget* value = frame.empty() ? new QWidget : ContainerWidget(model, frame);
+  QHBoxLayout* layout = TightRow(value);
   layout->addWidget(ListWidget(model, list));
-  if (seconds) layout->addWidget(SecondsUnit());
-  layout->addStretch();
-  return row;
+  const SettingLabel* entry = SettingLabelOf(list);
+  if (entry && !entry->unit.empty()) layout->addWidget(LabelWidget(model, entry->unit));
+  grid->addWidget(value, row, 1, Qt::AlignLeft);
+  if (frame.empty()) {
+    grid->addWidget(name, row, 0);
+  } else {
+    // The model shows and hides a bound label itself, so the label goes
+    // with the frame inside a cell of its own.
+    auto* nameCell = new QWidget;
+    TightRow(nameCell)->addWidget(name);
+    grid->addWidget(nameCell, row, 0);
+    FollowVisibility(nameCell, value);
+  }
+  return layout;
+}
+
+}  // namespace
+
+QHBoxLayout* AddSettingRow(QGridLayout* grid, int row, MainWindow& model, std::string_view list,
+                           std::string_view frame) {
+  const SettingLabel* entry = SettingLabelOf(list);
+  if (!entry) throw std::logic_error("no label names the list " + std::string(list));
+  return AddRow(grid, row, LabelWidget(model, entry->label), model, list, frame);
+}
+
+QHBoxLayout* AddNamedSettingRow(QGridLayout* grid, int row, const QString& name, MainWindow& model,
+                                std::string_view list, std::string_view frame) {
+  return AddRow(grid, row, LayoutText(name), model, list, frame);
 }
 
 void FollowVisibility(QWidget* follower, QWidget* leader) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,17 +25,23 @@ QGroupBox* GroupWidget(MainWindow& model, std::string_view name);
 // A frame without a caption: the model shows and hides what it holds.
 QWidget* ContainerWidget(MainWindow& model, std::string_view name);
 
-// Text of the layout itself, bound to nothing.
+// Text of the layout itself, bound to nothing: names that no language line
+// gives (column headings, the SPEC-FUNC tab's key names).
 QLabel* LayoutText(const QString& text);
-QLabel* SecondsUnit();
 
 // A row of small widgets without margins.
 QHBoxLayout* TightRow(QWidget* owner);
-// One setting: its name and its list, with "sec" after time lists. When the
-// list sits in a frame of its own (shown only in some states), the whole row
-// is that frame.
-QWidget* SettingRow(MainWindow& model, const QString& text, std::string_view list, std::string_view frame = {},
-                    bool seconds = false);
+
+// One whole-unit setting in row `row` of a group's grid: the label that
+// names its list in column 0; the list, with its unit after a time list, in
+// column 1. When the list sits in a frame of its own (shown only in some
+// states), that frame holds it and the label comes and goes with it.
+// Returns the list's row, for what belongs beside the list.
+QHBoxLayout* AddSettingRow(QGridLayout* grid, int row, MainWindow& model, std::string_view list,
+                           std::string_view frame = {});
+// The same for a setting that no label of the window names.
+QHBoxLayout* AddNamedSettingRow(QGridLayout* grid, int row, const QString& name, MainWindow& model,
+                                std::string_view list, std::string_view frame = {});
 
 // A widget that appears and disappears with another one (a row label with
 // the list it names).

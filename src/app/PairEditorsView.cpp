@@ -47,7 +47,7 @@ ColumnWidths MeasureColumns(MainWindow& model, const QFont& font) {
 QGridLayout* PairGrid(QWidget* owner, const ColumnWidths& widths) {
   auto* grid = new QGridLayout(owner);
   grid->setContentsMargins(0, 0, 0, 0);
-  grid->setHorizontalSpacing(4);
+  grid->setHorizontalSpacing(3);
   grid->setVerticalSpacing(1);
   for (int column = 0; column < kColumnCount; ++column) grid->setColumnMinimumWidth(column, widths[column]);
   grid->setColumnStretch(kColumnCount, 1);
@@ -56,13 +56,12 @@ QGridLayout* PairGrid(QWidget* owner, const ColumnWidths& widths) {
 
 // A delay list with its caption(s) before it and its unit after it.
 QWidget* DelayRow(MainWindow& model, std::string_view frame, std::initializer_list<std::string_view> captions,
-                  std::string_view list) {
+                  std::string_view list, const Label& unit) {
   QWidget* container = ContainerWidget(model, frame);
   QHBoxLayout* row = TightRow(container);
   for (std::string_view caption : captions) row->addWidget(LabelWidget(model, caption));
   row->addWidget(ListWidget(model, list));
-  row->addWidget(SecondsUnit());
-  row->addStretch();
+  row->addWidget(LabelWidget(model, unit.Name()));
   return container;
 }
 
@@ -105,14 +104,21 @@ QWidget* PairEditor(MainWindow& model, int pair, const ColumnWidths& widths) {
                   kInterlockColumn);
 
   grid->addWidget(DelayRow(model, Indexed("ACCDELAYUP", pair), {Indexed("ACCTEXT_up", pair)},
-                           Indexed("TIME_ACCDELAY_UP", pair)),
-                  1, kFirstKeyColumn, 1, 2);
-  grid->addWidget(DelayRow(model, Indexed("ACCDELAY_DOWN", pair),
-                           {pairs.AccDelayCaption(pair).Name(), pairs.DelayTimesCaption(pair).Name()},
-                           Indexed("TIME_ACCDELAY_DN", pair)),
-                  1, kSecondKeyColumn, 1, 2);
-  grid->addWidget(DelayRow(model, Indexed("INTERLOCK_DELAY_TIME_UPDN", pair), {}, Indexed("INTL_DelayTime_UP", pair)),
-                  1, kInterlockColumn);
+                           Indexed("TIME_ACCDELAY_UP", pair), pairs.DelayUnit(pair, PairDelay::FirstKey)),
+                  1, kFirstKeyColumn, 1, 2, Qt::AlignLeft);
+  // The interlock delay with its caption is wider than the interlock
+  // column: it shares the rest of the row with the second key's delay and
+  // ends where the interlock list ends.
+  auto* rest = new QWidget;
+  QHBoxLayout* restRow = TightRow(rest);
+  restRow->addWidget(DelayRow(model, Indexed("ACCDELAY_DOWN", pair),
+                              {pairs.AccDelayCaption(pair).Name(), pairs.DelayTimesCaption(pair).Name()},
+                              Indexed("TIME_ACCDELAY_DN", pair), pairs.DelayUnit(pair, PairDelay::SecondKey)));
+  restRow->addStretch();
+  restRow->addWidget(DelayRow(model, Indexed("INTERLOCK_DELAY_TIME_UPDN", pair),
+                              {pairs.InterlockDelayCaption(pair).Name()}, Indexed("INTL_DelayTime_UP", pair),
+                              pairs.DelayUnit(pair, PairDelay::Interlock)));
+  grid->addWidget(rest, 1, kSecondKeyColumn, 1, kColumnCount - kSecondKeyColumn);
   return editor;
 }
 
@@ -124,7 +130,7 @@ QWidget* BuildPairEditors(MainWindow& model, const QFont& font) {
   editors->setFont(font);
   auto* column = new QVBoxLayout(editors);
   column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(4);
+  column->setSpacing(2);
   column->addWidget(Heading(widths));
   for (int pair = 0; pair < bytemap::kPairCount; ++pair) column->addWidget(PairEditor(model, pair, widths));
   column->addStretch();

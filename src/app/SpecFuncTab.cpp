@@ -16,10 +16,16 @@ constexpr const char* kKeyNames[] = {"Up", "Down", "East", "West", "South", "Nor
 
 QWidget* KeyDelays(MainWindow& model) {
   auto* delays = new QGroupBox(QStringLiteral("Key Delay"));
-  auto* grid = new QGridLayout(delays);
+  auto* columns = new QHBoxLayout(delays);
+  columns->setSpacing(16);
   const auto names = TimeLists::KeyDelayListNames();
-  for (int key = 0; key < static_cast<int>(names.size()); ++key) {
-    grid->addWidget(SettingRow(model, kKeyNames[key], names[static_cast<std::size_t>(key)]), key % 6, key / 6);
+  constexpr int kKeysPerColumn = 6;
+  for (int first = 0; first < static_cast<int>(names.size()); first += kKeysPerColumn) {
+    auto* grid = new QGridLayout;
+    for (int key = first; key < first + kKeysPerColumn; ++key) {
+      AddNamedSettingRow(grid, key - first, kKeyNames[key], model, names[static_cast<std::size_t>(key)]);
+    }
+    columns->addLayout(grid);
   }
   return delays;
 }
@@ -35,18 +41,19 @@ void BuildSpecFuncTab(QWidget* page, MainWindow& model) {
   QGroupBox* frame = GroupWidget(model, "SPEC_FUNC");
   pageLayout->addWidget(frame);
 
-  auto* settings = new QVBoxLayout;
-  settings->addWidget(SettingRow(model, "Low Battery", "LOWER_BATTERY"));
-  settings->addWidget(SettingRow(model, "Battery Control", "BATTERY_CONT_SW"));
-  settings->addWidget(SettingRow(model, "Battery Times", "BATTERY_TIMES"));
-  settings->addWidget(SettingRow(model, "Rx Auto-Off", "AUTO_OFF_RX_SW", "AUTO_OFF_RXBOX"));
-  settings->addWidget(SettingRow(model, "Auto-Off EMS", "AUTO_OFF_EMS_SW"));
-  settings->addWidget(SettingRow(model, "Checksum", "CHKSUM_SW1"));
-  settings->addWidget(SettingRow(model, "EMS Times", "ems_times"));
-  settings->addStretch();
+  auto* settings = new QGridLayout;
+  AddSettingRow(settings, 0, model, "LOWER_BATTERY");
+  AddSettingRow(settings, 1, model, "BATTERY_CONT_SW");
+  AddNamedSettingRow(settings, 2, "Battery Times", model, "BATTERY_TIMES");
+  AddNamedSettingRow(settings, 3, "Rx Auto-Off", model, "AUTO_OFF_RX_SW", "AUTO_OFF_RXBOX");
+  AddNamedSettingRow(settings, 4, "Auto-Off EMS", model, "AUTO_OFF_EMS_SW");
+  AddSettingRow(settings, 5, model, "CHKSUM_SW1");
+  AddSettingRow(settings, 6, model, "ems_times");
+  settings->setRowStretch(7, 1);
 
   auto* columns = new QHBoxLayout(frame);
   columns->addLayout(settings);
+  columns->addSpacing(20);
   columns->addWidget(KeyDelays(model), 0, Qt::AlignTop);
   columns->addStretch();
 }

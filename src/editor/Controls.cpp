@@ -56,8 +56,17 @@ int Control::FilterKey(int key) {
   return key;
 }
 
+void Control::SetViewObserver(std::function<void()> observer) {
+  viewObservers_.clear();
+  AddViewObserver(std::move(observer));
+}
+
+void Control::AddViewObserver(std::function<void()> observer) {
+  if (observer) viewObservers_.push_back(std::move(observer));
+}
+
 void Control::NotifyView() const {
-  if (viewObserver_) viewObserver_();
+  for (const auto& observer : viewObservers_) observer();
 }
 
 Choice::Choice(std::string name, std::vector<std::string> items)

@@ -54,7 +54,10 @@ class Control {
   virtual int PressKey(int key) { return FilterKey(key); }
   void OnKeyPress(KeyHandler handler) { onKeyPress_ = std::move(handler); }
 
-  void SetViewObserver(std::function<void()> observer) { viewObserver_ = std::move(observer); }
+  // The view hears of every change. Set replaces whatever listened before;
+  // Add lets one more widget listen (a label shown in several places).
+  void SetViewObserver(std::function<void()> observer);
+  void AddViewObserver(std::function<void()> observer);
 
  protected:
   void NotifyView() const;
@@ -67,7 +70,7 @@ class Control {
   bool formLocked_ = false;
   std::string caption_;
   KeyHandler onKeyPress_;
-  std::function<void()> viewObserver_;
+  std::vector<std::function<void()>> viewObservers_;
 };
 
 using Handler = std::function<void()>;

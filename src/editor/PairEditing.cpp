@@ -17,13 +17,17 @@ constexpr const char* kPairButtonCaptions[bytemap::kPairCount] = {
     "Up / Down", "  East  / West ", " South / North ", "    R1 /  R2", "   R3 /  R4 ", "   R5 /  R6 ",
 };
 
-// Label1 elements of the delay captions, by pair.
+// Label1 elements of the delay captions and of the "sec" units after the
+// delay lists, by pair (the language file addresses them by element).
 struct DelayCaptionLabels {
   int accDelay;
   int delayTimes;
+  int interlockDelay;
+  int units[kPairDelayCount];  // by PairDelay
 };
 constexpr DelayCaptionLabels kDelayCaptionLabels[bytemap::kPairCount] = {
-    {20, 0}, {4, 79}, {11, 83}, {29, 84}, {37, 85}, {74, 73},
+    {20, 0, 27, {16, 18, 19}},  {4, 79, 1, {2, 3, 7}},     {11, 83, 14, {8, 12, 13}},
+    {29, 84, 32, {26, 30, 31}}, {37, 85, 40, {34, 38, 39}}, {74, 73, 68, {66, 72, 76}},
 };
 
 // The items a language file gives the lists of every pair. The lists are
@@ -133,6 +137,8 @@ void PairEditing::BuildPair(int pair) {
   controls.Add<Frame>(Indexed("ACCDELAY_DOWN", pair));
   controls.Add<Label>(Indexed("Label1", kDelayCaptionLabels[pair].accDelay), "Acc. Delay ");
   controls.Add<Label>(Indexed("Label1", kDelayCaptionLabels[pair].delayTimes), "Delay times ").SetVisible(false);
+  controls.Add<Label>(Indexed("Label1", kDelayCaptionLabels[pair].interlockDelay), "InterlockDelay ");
+  for (int unit : kDelayCaptionLabels[pair].units) controls.Add<Label>(Indexed("Label1", unit), "sec");
 }
 
 Button& PairEditing::FUNC_MODE_SELECT(int pair) const {
@@ -194,6 +200,15 @@ Label& PairEditing::AccDelayCaption(int pair) const {
 
 Label& PairEditing::DelayTimesCaption(int pair) const {
   return window_.Controls().Get<Label>(Indexed("Label1", kDelayCaptionLabels[pair].delayTimes));
+}
+
+Label& PairEditing::InterlockDelayCaption(int pair) const {
+  return window_.Controls().Get<Label>(Indexed("Label1", kDelayCaptionLabels[pair].interlockDelay));
+}
+
+Label& PairEditing::DelayUnit(int pair, PairDelay delay) const {
+  const int unit = kDelayCaptionLabels[pair].units[static_cast<int>(delay)];
+  return window_.Controls().Get<Label>(Indexed("Label1", unit));
 }
 
 Frame& PairEditing::PairFiveFrame() const { return window_.Controls().Get<Frame>("PAIR5_FRAME"); }

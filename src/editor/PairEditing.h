@@ -9,6 +9,11 @@ class MainWindow;
 // The lists of a pair that the mode presets set.
 enum class PairList { FirstKey, SecondKey, Interlock, Mode };
 
+// The three delay lists of a pair: each key's acceleration delay and the
+// interlock delay.
+enum class PairDelay { FirstKey, SecondKey, Interlock };
+inline constexpr int kPairDelayCount = 3;
+
 // The editors of the six button pairs: the pair buttons that open the mode
 // panel, the mode, key-function and interlock lists that show what a mode
 // preset set, the emergency-stop lists that write the pair's bypass bit,
@@ -34,6 +39,9 @@ class PairEditing {
   // shows one of them.
   Label& AccDelayCaption(int pair) const;
   Label& DelayTimesCaption(int pair) const;
+  Label& InterlockDelayCaption(int pair) const;
+  // The "sec" after one of the pair's delay lists.
+  Label& DelayUnit(int pair, PairDelay delay) const;
   // Holds the editor of pair 5 (R5/R6), which only the six-pair unit has.
   Frame& PairFiveFrame() const;
 

@@ -49,12 +49,54 @@ bool ShowsItemOfItsOwn(const Choice& list, int item) {
   return item < list.ListCount() && !list.Text().empty() && list.Text() == list.Items()[static_cast<std::size_t>(item)];
 }
 
+constexpr std::string_view kSecondsUnit = "Label1(86)";
+
+constexpr SettingLabel kSettingLabels[] = {
+    // Receiver functions.
+    {"POWER_ON_MODE", "Label1(51)", "Power-On Mode"},
+    {"TIME_INCHING", "Label1(55)", "Inching Time", kSecondsUnit},
+    {"POWER_ON_OFF_SW", "Label1(78)", "Power Switch"},
+    {"REMOTE_SET_SW", "Label1(59)", "ID Remote Setting"},
+    {"PASSIVE_ACT", "Label1(46)", "Passive Action"},
+    {"PASSIVE_EMS_time", "Label1(44)", "Passive EMS", kSecondsUnit},
+    {"AUTO_OFF_RX_TIMES", "Label1(58)", "Rx Auto-Off"},
+    // Transmitter functions.
+    {"TRANSMIT_MODE", "Label1(50)", "Transmit Mode"},
+    {"AUTO_OFF_TX_SW", "Label1(56)", "Tx Auto-Off"},
+    {"SAVE_POWER_SW", "Label1(65)", "Save Power"},
+    {"LED_ON_OFF_SW", "Label1(57)", "Transmitter LED"},
+    {"LED_OFF_TIME", "Label1(67)", "LED Off-Time", kSecondsUnit},
+    // The SPEC-FUNC tab.
+    {"LOWER_BATTERY", "Label1(47)", "Low Battery"},
+    {"BATTERY_CONT_SW", "Label1(63)", "Battery Control"},
+    {"CHKSUM_SW1", "Label1(54)", "Checksum"},
+    {"ems_times", "Label1(25)", "EMS Times"},
+};
+
 }  // namespace
+
+std::span<const SettingLabel> SettingLabels() { return kSettingLabels; }
+
+const SettingLabel* SettingLabelOf(std::string_view list) {
+  for (const SettingLabel& entry : kSettingLabels) {
+    if (entry.list == list) return &entry;
+  }
+  return nullptr;
+}
 
 SpecialFunctions::SpecialFunctions(MainWindow& window) : window_(window) {
   BuildReceiverGroup();
   BuildTransmitterGroup();
   BuildSpecFuncGroup();
+  BuildSettingLabels();
+}
+
+void SpecialFunctions::BuildSettingLabels() {
+  ControlSet& controls = window_.Controls();
+  for (const SettingLabel& entry : kSettingLabels) {
+    controls.Add<Label>(std::string(entry.label), std::string(entry.caption));
+  }
+  controls.Add<Label>(std::string(kSecondsUnit), "sec");
 }
 
 void SpecialFunctions::BuildReceiverGroup() {

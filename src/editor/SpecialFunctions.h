@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,19 @@
 namespace k9r {
 
 class MainWindow;
+
+// The label that names a whole-unit setting in the window and, after a time
+// list, its unit label. The language file addresses both by their Label1
+// element; the time lists of the two function groups share one unit label.
+struct SettingLabel {
+  std::string_view list;
+  std::string_view label;
+  std::string_view caption;
+  std::string_view unit = {};
+};
+std::span<const SettingLabel> SettingLabels();
+// The entry that names this list, or nullptr.
+const SettingLabel* SettingLabelOf(std::string_view list);
 
 // The whole-unit functions: power-on and power switch, passive action,
 // transmission, auto-off, save-power, LED, battery and EMS settings. Each
@@ -52,6 +66,7 @@ class SpecialFunctions {
   void BuildReceiverGroup();
   void BuildTransmitterGroup();
   void BuildSpecFuncGroup();
+  void BuildSettingLabels();
 
   void POWER_ON_MODE_Click();
   void POWER_ON_OFF_SW_Click();

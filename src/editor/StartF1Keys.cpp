@@ -51,6 +51,7 @@ StartF1Keys::StartF1Keys(MainWindow& window) : window_(window) {
     CONTROL_FUNC_F1_Click();
   });
   controls.Add<Frame>("ACCDELAY_DOWN_F1");
+  controls.Add<Label>("Label1(49)", "F1 Delay");
   controls.Add<Label>("Label1(64)", "Acc. Delay ");
   controls.Add<Label>("Label1(70)", "sec");
 }

@@ -141,5 +141,16 @@ TEST(ControlTest, FormLockKeepsTheOwnEnabledState) {
   EXPECT_FALSE(never.Enabled());
 }
 
+TEST(ControlTest, EveryAddedViewHearsAChangeUntilOneReplacesThemAll) {
+  Label unit("Label1(86)", "sec");
+  std::vector<std::string> heard;
+  unit.AddViewObserver([&] { heard.push_back("first:" + unit.Caption()); });
+  unit.AddViewObserver([&] { heard.push_back("second:" + unit.Caption()); });
+  unit.SetCaption("s");
+  unit.SetViewObserver([&] { heard.push_back("only:" + unit.Caption()); });
+  unit.SetVisible(false);
+  EXPECT_EQ(heard, (std::vector<std::string>{"first:s", "second:s", "only:s"}));
+}
+
 }  // namespace
 }  // namespace k9r
