@@ -9,7 +9,7 @@ std::string Indexed(std::string_view arrayName, int index) {
 }
 
 Control* ControlSet::Find(std::string_view name) const {
-  const auto found = byName_.find(std::string(name));
+  const auto found = byName_.find(name);
   return found == byName_.end() ? nullptr : found->second;
 }
 
