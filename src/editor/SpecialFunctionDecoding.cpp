@@ -58,10 +58,6 @@ void SpecialFunctions::DecodePowerSwitch(int switchByte) {
   List("POWER_ON_OFF_SW").Select(ItemOfBit(switchByte, kSwitchStartKeyPowerOnBit, 1, 0));
 }
 
-void SpecialFunctions::DecodeTransmitModeByTimerBit(int switchByte) {
-  List("TRANSMIT_MODE").Select(ItemOfBit(switchByte, kSwitchContinuousAutoOffBit, 0, 1));
-}
-
 void SpecialFunctions::DecodeTransmitMode(int switchByte) {
   const bool continuous = BitAt(switchByte, kSwitchContinuousAutoOffBit) == 1 ||
                           BitAt(switchByte, kSwitchContinuousNoAutoOffBit) == 1;

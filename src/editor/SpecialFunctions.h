@@ -44,7 +44,6 @@ class SpecialFunctions {
   bool DecodePowerOnMode(std::string_view storedText);
   void DecodePowerSwitchByEuBit(int switchByte);
   void DecodePowerSwitch(int switchByte);
-  void DecodeTransmitModeByTimerBit(int switchByte);
   void DecodeTransmitMode(int switchByte);
   void DecodeTxAutoOffSwitch(int switchByte);
   // The texts of 0x109A-0x109D joined; no match shows "3   min".

@@ -7,6 +7,7 @@
 
 #include "device/RW.h"
 #include "editor/MainWindow.h"
+#include "editor/SpecialFunctions.h"
 #include "editor/UnitInformation.h"
 
 namespace k9r {
@@ -45,6 +46,7 @@ void UnitTransfer::READ_SETUP_DATA_Click() {
 }
 
 UnitTransfer::RunEnd UnitTransfer::RunDecode() {
+  window_.Specials().TrimPowerSwitchList();
   MarkUnitInformationFields(window_);
   const EditorState before = SaveEditorState();
   const bool readUnit = window_.State().LOADER_OLD_SETUP == 0;
@@ -55,8 +57,7 @@ UnitTransfer::RunEnd UnitTransfer::RunDecode() {
   lastImageAccepted_ = true;
   // The nested run of a repair has kept what it read.
   if (readUnit && identified == Identified::Known) KeepBackup();
-  DecodeFields();
-  return RunEnd::Decoded;
+  return DecodeFields() ? RunEnd::Decoded : RunEnd::Stopped;
 }
 
 bool UnitTransfer::ReadUnit(std::optional<Model>& modelFlag, const EditorState& before) {
@@ -200,13 +201,6 @@ void UnitTransfer::ReportBackup() {
   window_.Ui().ShowMessage(MessageIcon::Information, " K9R Message", text, MessageButtons::Ok);
 }
 
-void UnitTransfer::DecodeFields() {
-  window_.State().READ_MODE = 0;
-  ReportReadFailure(window_.Ui(), Link().SYNC_CONNECT);
-  window_.Ui().SetBusy(false);
-  window_.ProgressBar1().SetValue(100);
-}
-
 void UnitTransfer::Refuse(const std::string& text, const EditorState& before) {
   window_.Ui().SetBusy(false);
   window_.Ui().ShowMessage(MessageIcon::Warning, " K9R Message", text, MessageButtons::Ok);
@@ -245,9 +239,21 @@ std::optional<UnitTransfer::Model> UnitTransfer::ShownLayout() const {
 }
 
 void UnitTransfer::ApplyLayout(Model model) {
-  const bool sixPair = model == Model::SixPair;
-  window_.Controls().Get<Picture>("Picture1").SetVisible(!sixPair);
-  window_.Controls().Get<Picture>("Picture2").SetVisible(sixPair);
+  // The standard unit's F1 key, then pair 5 of the six-pair unit, then the
+  // two front views, in this order.
+  struct LayoutControl {
+    const char* name;
+    bool onStandardUnit;
+  };
+  static constexpr LayoutControl kLayout[] = {
+      {"Label1(87)", true},          {"F1_MODE", true},     {"ACCDELAY_DOWN_F1", true},
+      {"Label1(64)", true},          {"TIME_ACCDELAY_DN_F1", true}, {"Label1(70)", true},
+      {"PAIR5_FRAME", false},        {"Picture1", true},    {"Picture2", false},
+  };
+  const bool standard = model == Model::Standard;
+  for (const LayoutControl& control : kLayout) {
+    window_.Controls().Get<Control>(control.name).SetVisible(control.onStandardUnit == standard);
+  }
 }
 
 }  // namespace k9r

@@ -53,7 +53,9 @@ class UnitTransfer {
   void KeepBackup();
   // After a write: where the settings the unit held when last read are.
   void ReportBackup();
-  void DecodeFields();
+  // Sets every control from the image; false when the power-on mode byte
+  // is one no unit holds, which ends the decoding there.
+  bool DecodeFields();
 
   EditorState SaveEditorState() const;
   void RestoreEditorState(const EditorState& state);

@@ -22,7 +22,7 @@ class SpecialFunctionsTest : public EditorTest {
   void DecodeSwitchByte(int value) {
     SetByte(0x1092, value);
     Specials().DecodePowerSwitchByEuBit(value);
-    Specials().DecodeTransmitModeByTimerBit(value);
+    Specials().DecodeTransmitMode(value);
     Specials().DecodePowerSwitch(value);
     Specials().DecodeTxAutoOffSwitch(value);
     Specials().DecodeLowerBattery(value);
@@ -288,6 +288,9 @@ TEST_F(SpecialFunctionsTest, SwitchByteRules) {
       {0x11, "Any-Pushbutton", "Continuous", "Enable", "Continuous", "Relay-Off"},
       {0x2D, "Start-Pushbutton / Key", "Continuous", "Disable", "Off", "Power-Off"},
       {0x12, "Any-Pushbutton", "Continuous", "Enable", "Continuous", "Relay-Off"},
+      // Continuous without the timer, from a list that showed Non-Continuous:
+      // Power-Off is refused only while the list shows Non-Continuous.
+      {0x16, "Any-Pushbutton", "Continuous", "Enable", "Continuous", "Power-Off"},
   };
   for (const SwitchByteCase& c : cases) {
     DecodeSwitchByte(c.stored);
