@@ -106,7 +106,13 @@ void ModePresets::EXIT_SELECT_MODE_Click() { window_.Panel().SELECT_MODETYPE().S
 void ModePresets::ApplyModePreset(int mode, PresetSource source) {
   if (mode < paircodes::kFirstMode || mode > paircodes::kLastMode) return;
   const int pair = window_.State().BUTTON_MODEL;
-  if (pair < 0 || pair + paircodes::ModeCodeOf(mode).pairCount > bytemap::kPairCount) return;
+  const int pairCount = paircodes::ModeCodeOf(mode).pairCount;
+  if (pair < 0 || pair + pairCount > bytemap::kPairCount) return;
+  if (source == PresetSource::Decoding) {
+    // Some presets leave the delay captions as the user's earlier presets
+    // left them; pairs shown from their bytes start from a new window's.
+    for (int shown = pair; shown < pair + pairCount; ++shown) ShowAccDelayCaption(shown, true);
+  }
   if (mode == paircodes::kThreePairMode) {
     ApplyThreePairPreset();
   } else if (mode == paircodes::kRKeyGroupModeA || mode == paircodes::kRKeyGroupModeB) {

@@ -66,13 +66,18 @@ void StartF1Keys::F1_MODE_Click() {
   const int mode = F1_MODE().Index();
   if (mode < 0) return;
   const int toggle = mode == kToggle ? 1 : 0;
-  ACCDELAY_DOWN_F1().SetVisible(!toggle);
-  // On the six-pair unit pair 5's own lists carry the emergency-stop choice.
-  CONTROL_FUNC_F1().SetVisible(toggle && !window_.Pairs().PairFiveFrame().Visible());
+  ShowModeControls();
   image.SetImageBit(bytemap::kF1Function, bytemap::kF1ToggleBitB, toggle);
   image.SetImageBit(bytemap::kF1Function, bytemap::kF1ToggleBitA, toggle);
   image.SetImageBit(bytemap::kF1Function, bytemap::kF1EmsBypassBit, 0);
   CONTROL_FUNC_F1().Select(kControlByEms);
+}
+
+void StartF1Keys::ShowModeControls() {
+  const bool toggle = F1_MODE().Index() == kToggle;
+  ACCDELAY_DOWN_F1().SetVisible(!toggle);
+  // On the six-pair unit pair 5's own lists carry the emergency-stop choice.
+  CONTROL_FUNC_F1().SetVisible(toggle && !window_.Pairs().PairFiveFrame().Visible());
 }
 
 void StartF1Keys::CONTROL_FUNC_F1_Click() {
@@ -99,6 +104,9 @@ void StartF1Keys::DecodeF1Key() {
     F1_MODE().Select(row->mode);
     CONTROL_FUNC_F1().Select(row->ems);
   }
+  // A mode the list showed already ran no handler; the window layout may
+  // have shown or hidden these since.
+  ShowModeControls();
 }
 
 }  // namespace k9r

@@ -24,6 +24,8 @@ class StartF1Keys {
   void DecodeF1Key();
 
  private:
+  // The delay for a Normal F1 key, the emergency-stop choice for a Toggle one.
+  void ShowModeControls();
   void F1_MODE_Click();
   void CONTROL_FUNC_F1_Click();
   void R0_KEY_EMS_Click();
