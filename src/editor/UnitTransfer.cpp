@@ -1,6 +1,6 @@
-// Reading a unit into the editor: the unit read, the identification of the
-// image with the repair of an erased unit, and the order in which the
-// controls are set from the bytes.
+// Reading a unit into the editor: the unit read, and the identification
+// of the image with the repair of an erased unit. What the editor showed
+// before comes back whenever a read ends without a unit to show.
 #include "editor/UnitTransfer.h"
 
 #include <chrono>
