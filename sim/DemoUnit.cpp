@@ -68,7 +68,7 @@ bool PtyDemoUnit::Start(const std::string& memoryFile, std::string& error) {
       std::string saveError;
       if (!engine_->Memory().Save(memoryFile, saveError)) std::cerr << "demo unit: " << saveError << "\n";
     };
-    server_.Serve(*engine_, true, nullptr, save, stop_);
+    server_.Serve(*engine_, pace_, nullptr, save, stop_);
   });
   return true;
 }
